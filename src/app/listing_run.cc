@@ -1,0 +1,8 @@
+#include "app/run_driver.h"
+#include "app/run_state.h"
+
+namespace fernwatch {
+
+void RunListing() { EndProcess(0); }
+
+}  // namespace fernwatch

@@ -1,0 +1,7 @@
+#include "config/listing_file.h"
+
+namespace fernwatch {
+
+void ReadSystemListing() {}
+
+}  // namespace fernwatch

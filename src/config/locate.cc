@@ -1,0 +1,8 @@
+#include "config/locate.h"
+
+namespace fernwatch {
+
+void CompleteProfileName() {}
+void LocateProfile() {}
+
+}  // namespace fernwatch

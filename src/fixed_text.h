@@ -1,0 +1,127 @@
+// Fixed-capacity, zero-terminated texts: every run-wide value of the probe is
+// one of these. A write that would pass the capacity is cut there, so no
+// input can ever write past the buffer.
+#ifndef FERNWATCH_FIXED_TEXT_H_
+#define FERNWATCH_FIXED_TEXT_H_
+
+#include <cstdarg>
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+
+namespace fernwatch {
+
+template <size_t Capacity>
+class FixedText {
+ public:
+  static constexpr size_t kCapacity = Capacity;
+
+  FixedText() { clear(); }
+  explicit FixedText(const char* text) { assign(text); }
+
+  const char* c_str() const { return buffer_; }
+  size_t size() const { return length_; }
+  bool empty() const { return length_ == 0; }
+  char operator[](size_t i) const { return i < length_ ? buffer_[i] : '\0'; }
+
+  void clear() {
+    length_ = 0;
+    buffer_[0] = '\0';
+  }
+
+  // Takes at most `count` bytes of `text`, stopping early at a zero byte.
+  void assign(const char* text, size_t count) {
+    clear();
+    append(text, count);
+  }
+  void assign(const char* text) { assign(text, static_cast<size_t>(-1)); }
+  template <size_t N>
+  void assign(const FixedText<N>& other) { assign(other.c_str()); }
+
+  void append(const char* text, size_t count) {
+    if (text == nullptr) return;
+    for (size_t i = 0; i < count && text[i] != '\0' && length_ < Capacity; ++i)
+      buffer_[length_++] = text[i];
+    buffer_[length_] = '\0';
+  }
+  void append(const char* text) { append(text, static_cast<size_t>(-1)); }
+  template <size_t N>
+  void append(const FixedText<N>& other) { append(other.c_str()); }
+  void append_char(char c) {
+    if (c == '\0' || length_ >= Capacity) return;
+    buffer_[length_++] = c;
+    buffer_[length_] = '\0';
+  }
+
+  // printf into the text, cut at the capacity.
+  void format(const char* pattern, ...)
+#if defined(__GNUC__)
+      __attribute__((format(printf, 2, 3)))
+#endif
+  {
+    va_list args;
+    va_start(args, pattern);
+    int written = std::vsnprintf(buffer_, Capacity + 1, pattern, args);
+    va_end(args);
+    length_ = written < 0 ? 0 : (static_cast<size_t>(written) > Capacity
+                                     ? Capacity
+                                     : static_cast<size_t>(written));
+    buffer_[length_] = '\0';
+  }
+
+  // Keeps the first `count` characters.
+  void truncate(size_t count) {
+    if (count < length_) {
+      length_ = count;
+      buffer_[length_] = '\0';
+    }
+  }
+  // Drops the first `count` characters.
+  void drop_front(size_t count) {
+    if (count >= length_) {
+      clear();
+      return;
+    }
+    std::memmove(buffer_, buffer_ + count, length_ - count + 1);
+    length_ -= count;
+  }
+
+  bool equals(const char* text) const { return std::strcmp(buffer_, text) == 0; }
+  bool starts_with(const char* text) const {
+    return std::strncmp(buffer_, text, std::strlen(text)) == 0;
+  }
+  bool contains(const char* text) const { return find(text) != npos; }
+  // Position of the first occurrence, or npos.
+  size_t find(const char* text) const {
+    const char* hit = std::strstr(buffer_, text);
+    return hit == nullptr ? npos : static_cast<size_t>(hit - buffer_);
+  }
+  size_t find_char(char c) const {
+    const char* hit = std::strchr(buffer_, c);
+    return (hit == nullptr || c == '\0') ? npos : static_cast<size_t>(hit - buffer_);
+  }
+
+  void replace_all(char from, char to) {
+    for (size_t i = 0; i < length_; ++i)
+      if (buffer_[i] == from) buffer_[i] = to;
+    if (to == '\0') length_ = std::strlen(buffer_);
+  }
+  // Letters a to z become A to Z; every other byte stays.
+  void to_upper() {
+    for (size_t i = 0; i < length_; ++i)
+      if (buffer_[i] >= 'a' && buffer_[i] <= 'z') buffer_[i] -= 'a' - 'A';
+  }
+
+  static constexpr size_t npos = static_cast<size_t>(-1);
+
+ private:
+  size_t length_;
+  char buffer_[Capacity + 1];
+};
+
+// One-character flags ("X", "." or empty) are texts compared as texts.
+using Flag = FixedText<1>;
+
+}  // namespace fernwatch
+
+#endif  // FERNWATCH_FIXED_TEXT_H_

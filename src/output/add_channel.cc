@@ -1,0 +1,101 @@
+// One channel of the result, in the form of the output mode.
+#include <cstdlib>
+
+#include "app/run_state.h"
+#include "output/output_mode.h"
+#include "output/result_document.h"
+
+namespace fernwatch {
+namespace {
+
+// Only the first ten channels of a run reach the Quorvane front-end.
+constexpr int32_t kQuorvaneChannelLimit = 10;
+
+using WorkingCopy = FixedText<123>;
+
+// Characters the Quorvane front-end does not accept in a key.
+bool IsKeySeparator(char c) {
+  return c == ' ' || c == '/' || c == '\\' || c == '[' || c == ']' || c == ',' || c == '-';
+}
+
+WorkingCopy QuorvaneKey(const WorkingCopy& name) {
+  WorkingCopy key(g_run.ListingRun.equals("X") ? g_run.SystemLabel.c_str() : name.c_str());
+  WorkingCopy cleaned;
+  bool full_stop_replaced = false;
+  for (size_t i = 0; i < key.size(); ++i) {
+    char c = key[i];
+    if (IsKeySeparator(c) || (c == '.' && !full_stop_replaced)) {
+      if (c == '.') full_stop_replaced = true;
+      c = '_';
+    }
+    cleaned.append_char(c);
+  }
+  return cleaned;
+}
+
+void AddQuorvaneChannel(const WorkingCopy& name, const WorkingCopy& value,
+                        const WorkingCopy& unit) {
+  WorkingCopy key = QuorvaneKey(name);
+  const char* parts[] = {"\n\nMessage.", key.c_str(),       ": ",   name.c_str(), " (",
+                         DisplayUnit(unit.c_str()),         ")",    "\nStatistic.",
+                         key.c_str(), ": ",                 value.c_str()};
+  for (const char* part : parts) AppendToDocument(part);
+}
+
+// The channel that "CH=" selects: up to three characters after it, read as
+// a decimal number the way the C library does (no digits give 0).
+long SelectedChannel() {
+  size_t at = g_run.ArgumentText.find("CH=");
+  FixedText<3> digits;
+  for (size_t i = at + 3; i < g_run.ArgumentText.size() && digits.size() < 3; ++i) {
+    if (g_run.ArgumentText[i] == ',') break;
+    digits.append_char(g_run.ArgumentText[i]);
+  }
+  return std::strtol(digits.c_str(), nullptr, 10);
+}
+
+void AddMaltrexChannel(const WorkingCopy& name, const WorkingCopy& value,
+                       const WorkingCopy& unit) {
+  if (g_run.ArgumentText.contains("CH=")) {
+    if (SelectedChannel() == g_run.ChannelCounter) AppendToDocument(value.c_str());
+    return;
+  }
+  const char* parts[] = {"\n> ", name.c_str(), ": ", value.c_str(), " ", DisplayUnit(unit.c_str())};
+  for (const char* part : parts) AppendToDocument(part);
+}
+
+void AddXmlChannel(const WorkingCopy& name, const WorkingCopy& value, const WorkingCopy& unit) {
+  AppendToDocument("\n<Result><Channel>");
+  AppendToDocument(name.c_str());
+  AppendToDocument("</Channel>");
+  if (!unit.empty()) {
+    AppendToDocument("\n<Unit>Custom</Unit>\n<CustomUnit>");
+    AppendToDocument(unit.c_str());
+    AppendToDocument("</CustomUnit>");
+  }
+  AppendToDocument("\n<Value>");
+  AppendToDocument(value.c_str());
+  AppendToDocument("</Value></Result>\n");
+}
+
+}  // namespace
+
+void AddChannel(const char* name, const char* value, const char* unit) {
+  ++g_run.ChannelCounter;
+  WorkingCopy name_copy(name), value_copy(value), unit_copy(unit);
+  switch (CurrentForm()) {
+    case DocumentForm::kQuorvane:
+      if (g_run.ChannelCounter <= kQuorvaneChannelLimit)
+        AddQuorvaneChannel(name_copy, value_copy, unit_copy);
+      return;
+    case DocumentForm::kMaltrex:
+      AddMaltrexChannel(name_copy, value_copy, unit_copy);
+      return;
+    case DocumentForm::kPrtgXml:
+    case DocumentForm::kUnknown:
+      AddXmlChannel(name_copy, value_copy, unit_copy);
+      return;
+  }
+}
+
+}  // namespace fernwatch

@@ -1,0 +1,91 @@
+#include "output/result_document.h"
+
+#include <cstring>
+
+#include "app/run_state.h"
+#include "output/output_mode.h"
+
+namespace fernwatch {
+
+void AppendToDocument(const char* text) { g_run.ResultDocument.append(text); }
+
+void EmptyDocument() { g_run.ResultDocument.clear(); }
+
+void PrintDocument() {
+  CurrentEnv().WriteOut(g_run.ResultDocument.c_str());
+  EmptyDocument();
+}
+
+void PrintDocumentLine() {
+  CurrentEnv().WriteOut(g_run.ResultDocument.c_str());
+  CurrentEnv().WriteOut("\n");
+  EmptyDocument();
+}
+
+void BeginDocument() {
+  EmptyDocument();
+  if (CurrentForm() == DocumentForm::kPrtgXml) AppendToDocument("\n<Prtg>\n");
+}
+
+void EndDocument() {
+  switch (CurrentForm()) {
+    case DocumentForm::kPrtgXml:
+      AppendToDocument("\n</Prtg>\n");
+      break;
+    case DocumentForm::kQuorvane:
+    case DocumentForm::kMaltrex:
+      AppendToDocument("\n");
+      break;
+    case DocumentForm::kUnknown:
+      break;
+  }
+}
+
+void BeginText() {
+  switch (CurrentForm()) {
+    case DocumentForm::kPrtgXml:
+      AppendToDocument("\n<Text>");
+      break;
+    case DocumentForm::kQuorvane:
+    case DocumentForm::kMaltrex:
+      AppendToDocument("\n# ");
+      break;
+    case DocumentForm::kUnknown:
+      break;
+  }
+}
+
+void EndText() {
+  DocumentForm form = CurrentForm();
+  if (form == DocumentForm::kPrtgXml) AppendToDocument("</Text>\n");
+  // Maltrex with a channel selection reports the bare value alone.
+  if (form == DocumentForm::kMaltrex && g_run.ArgumentText.contains("CH=")) EmptyDocument();
+}
+
+void SetErrorDocument(const char* message) {
+  static const char kOpening[] = "<Prtg>\n<Error>1</Error>\n<Text>";
+  static const char kClosing[] = "</Text>\n</Prtg>\n";
+  // The message may be the document's own text, and however long it is the
+  // document keeps its closing, so the message is cut to what fits.
+  const size_t room = FixedText<4095>::kCapacity - (sizeof kOpening - 1) - (sizeof kClosing - 1);
+  FixedText<4095> document(kOpening);
+  document.append(message, room);
+  document.append(kClosing);
+  g_run.ResultDocument = document;
+}
+
+void FailWithErrorDocument(const char* message) {
+  SetErrorDocument(message);
+  PrintDocument();
+  EndProcess(2);
+}
+
+void PrintField(const char* label, int indent, int width, const char* value) {
+  FixedText<2047> line;
+  line.format("%*.0s", indent, label);
+  CurrentEnv().WriteOut(line.c_str());
+  line.format("%-*s : %s\n", width, label, value);
+  CurrentEnv().WriteOut(line.c_str());
+}
+
+}  // namespace fernwatch

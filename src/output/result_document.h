@@ -1,0 +1,38 @@
+// The result document: the one text through which everything reaches the
+// caller, in the form of the run's output mode (PRTG XML, or the text
+// reports of the Quorvane and Maltrex front-ends).
+#ifndef FERNWATCH_OUTPUT_RESULT_DOCUMENT_H_
+#define FERNWATCH_OUTPUT_RESULT_DOCUMENT_H_
+
+namespace fernwatch {
+
+// Replaces the content by the opening of the current mode.
+void BeginDocument();
+// Appends the closing of the current mode.
+void EndDocument();
+// Appends the opening of the status text; the caller appends the text.
+void BeginText();
+// Appends the closing of the status text (Maltrex with CH= empties all).
+void EndText();
+// Writes one channel; counts it whatever the mode.
+void AddChannel(const char* name, const char* value, const char* unit);
+// Replaces the content by the XML error document carrying `message`, in
+// every mode.
+void SetErrorDocument(const char* message);
+// One aligned console line of the RFC error report, straight to output.
+void PrintField(const char* label, int indent, int width, const char* value);
+
+// Appends text to the document, cut at its capacity.
+void AppendToDocument(const char* text);
+// Writes the document to standard output unchanged and empties it.
+void PrintDocument();
+// Writes the document followed by a line feed and empties it.
+void PrintDocumentLine();
+void EmptyDocument();
+
+// Error document for `message`, printed; the run ends with exit status 2.
+[[noreturn]] void FailWithErrorDocument(const char* message);
+
+}  // namespace fernwatch
+
+#endif  // FERNWATCH_OUTPUT_RESULT_DOCUMENT_H_

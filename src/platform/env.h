@@ -1,0 +1,72 @@
+// The one seam between the probe and the operating system: files, the
+// program's own directory, the local time, standard output and the exit.
+// Everything else in the program works on Windows path texts and plain
+// memory; tests install their own Env to watch or steer these effects.
+#ifndef FERNWATCH_PLATFORM_ENV_H_
+#define FERNWATCH_PLATFORM_ENV_H_
+
+#include <cstddef>
+#include <memory>
+
+namespace fernwatch {
+
+// A file open for reading.
+class InputFile {
+ public:
+  virtual ~InputFile() = default;
+  // Reads as fgets does: at most size-1 bytes, through the first line feed,
+  // zero-terminated. A file opened as text delivers a CR LF pair as LF.
+  // Returns false, with an empty buffer, when nothing was left to read.
+  virtual bool ReadLine(char* buffer, size_t size) = 0;
+  // Reads up to `size` raw bytes; 0 at the end of the file.
+  virtual size_t Read(char* buffer, size_t size) = 0;
+};
+
+// A file open for appending lines, each flushed at once.
+class LineSink {
+ public:
+  virtual ~LineSink() = default;
+  virtual void WriteLine(const char* line) = 0;
+};
+
+struct ClockTime {
+  int hour;
+  int minute;
+  int second;
+};
+
+class Env {
+ public:
+  virtual ~Env() = default;
+
+  // All paths are Windows path texts (backslashes, drive letters).
+  virtual std::unique_ptr<InputFile> OpenText(const char* path) = 0;
+  virtual std::unique_ptr<InputFile> OpenRaw(const char* path) = 0;
+  // Copies `source` to its end into `path`, replacing `path` in one step so
+  // that a concurrent reader sees the old or the new file whole. Returns
+  // false when the copy cannot be written; `path` is then left as it was.
+  virtual bool ReplaceFile(InputFile& source, const char* path) = 0;
+  virtual void RemoveFile(const char* path) = 0;
+  virtual std::unique_ptr<LineSink> OpenAppend(const char* path) = 0;
+
+  // Whether a file of this name stands in the program's own directory.
+  virtual bool ExistsBesideProgram(const char* name) = 0;
+  virtual ClockTime LocalTime() = 0;
+
+  virtual void WriteOut(const char* text) = 0;
+  [[noreturn]] virtual void Exit(int status) = 0;
+};
+
+// The Env in force: the operating system's unless a test installed another.
+Env& CurrentEnv();
+// Installs `env` (null restores the operating system's); returns the previous.
+Env* InstallEnv(Env* env);
+// The operating system's Env of this platform.
+Env& SystemEnv();
+
+// Ends the process through the Env in force with `status`.
+[[noreturn]] void EndProcess(int status);
+
+}  // namespace fernwatch
+
+#endif  // FERNWATCH_PLATFORM_ENV_H_

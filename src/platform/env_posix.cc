@@ -1,0 +1,178 @@
+// The operating system's Env on POSIX systems. Path texts are mapped as
+// HostPathOf says, and text files are read as Windows text mode reads them,
+// so a configuration written on Windows reads the same here.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include "platform/env.h"
+#include "platform/path_text.h"
+
+namespace fernwatch {
+namespace {
+
+// A path text too long for the host buffer names no file at all, rather
+// than a cut (and so different) one.
+bool MapPath(const char* path_text, HostPath* host) {
+  if (std::strlen(path_text) >= HostPath::kCapacity) return false;
+  *host = HostPathOf(path_text);
+  return true;
+}
+
+class PosixInputFile : public InputFile {
+ public:
+  PosixInputFile(FILE* file, bool text) : file_(file), text_(text) {}
+  ~PosixInputFile() override { std::fclose(file_); }
+
+  bool ReadLine(char* buffer, size_t size) override {
+    if (size == 0) return false;
+    size_t used = 0;
+    while (used + 1 < size) {
+      int c = std::getc(file_);
+      if (c == EOF) break;
+      if (c == '\r' && text_) {
+        int next = std::getc(file_);
+        if (next == '\n') c = '\n';
+        else if (next != EOF) std::ungetc(next, file_);
+      }
+      buffer[used++] = static_cast<char>(c);
+      if (c == '\n') break;
+    }
+    buffer[used] = '\0';
+    return used > 0;
+  }
+
+  size_t Read(char* buffer, size_t size) override {
+    return std::fread(buffer, 1, size, file_);
+  }
+
+ private:
+  FILE* file_;
+  bool text_;
+};
+
+class PosixLineSink : public LineSink {
+ public:
+  explicit PosixLineSink(FILE* file) : file_(file) {}
+  ~PosixLineSink() override { std::fclose(file_); }
+  void WriteLine(const char* line) override {
+    std::fputs(line, file_);
+    std::fflush(file_);
+  }
+
+ private:
+  FILE* file_;
+};
+
+// A directory opens under POSIX but is no file the program could read.
+FILE* OpenRegularFile(const char* path_text) {
+  HostPath host;
+  if (!MapPath(path_text, &host)) return nullptr;
+  FILE* file = std::fopen(host.c_str(), "rb");
+  if (file == nullptr) return nullptr;
+  struct stat info;
+  if (fstat(fileno(file), &info) != 0 || S_ISDIR(info.st_mode)) {
+    std::fclose(file);
+    return nullptr;
+  }
+  return file;
+}
+
+bool CopyAll(InputFile& source, FILE* target) {
+  char chunk[8192];
+  size_t count;
+  while ((count = source.Read(chunk, sizeof chunk)) > 0)
+    if (std::fwrite(chunk, 1, count, target) != count) return false;
+  return true;
+}
+
+class PosixEnv : public Env {
+ public:
+  std::unique_ptr<InputFile> OpenText(const char* path) override { return Open(path, true); }
+  std::unique_ptr<InputFile> OpenRaw(const char* path) override { return Open(path, false); }
+
+  bool ReplaceFile(InputFile& source, const char* path) override {
+    HostPath target;
+    if (!MapPath(path, &target)) return false;
+    FixedText<1100> temporary;
+    temporary.format("%s.XXXXXX", target.c_str());
+    char name[1101];
+    std::memcpy(name, temporary.c_str(), temporary.size() + 1);
+    int descriptor = mkstemp(name);
+    if (descriptor < 0) return false;
+    FILE* file = fdopen(descriptor, "wb");
+    if (file == nullptr) {
+      close(descriptor);
+      unlink(name);
+      return false;
+    }
+    bool written = CopyAll(source, file);
+    written = (std::fclose(file) == 0) && written;
+    if (!written || chmod(name, 0644) != 0 || std::rename(name, target.c_str()) != 0) {
+      unlink(name);
+      return false;
+    }
+    return true;
+  }
+
+  void RemoveFile(const char* path) override {
+    HostPath host;
+    if (MapPath(path, &host)) std::remove(host.c_str());
+  }
+
+  std::unique_ptr<LineSink> OpenAppend(const char* path) override {
+    HostPath host;
+    if (!MapPath(path, &host)) return nullptr;
+    FILE* file = std::fopen(host.c_str(), "a");
+    if (file == nullptr) return nullptr;
+    return std::unique_ptr<LineSink>(new PosixLineSink(file));
+  }
+
+  bool ExistsBesideProgram(const char* name) override {
+    char program[4096];
+    ssize_t length = readlink("/proc/self/exe", program, sizeof program - 1);
+    if (length <= 0) return false;
+    program[length] = '\0';
+    char* slash = std::strrchr(program, '/');
+    if (slash == nullptr) return false;
+    slash[1] = '\0';
+    FixedText<4095> candidate(program);
+    candidate.append(name);
+    struct stat info;
+    return stat(candidate.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+  }
+
+  ClockTime LocalTime() override {
+    std::time_t now = std::time(nullptr);
+    std::tm parts;
+    localtime_r(&now, &parts);
+    return ClockTime{parts.tm_hour, parts.tm_min, parts.tm_sec};
+  }
+
+  void WriteOut(const char* text) override { std::fputs(text, stdout); }
+
+  [[noreturn]] void Exit(int status) override {
+    std::fflush(stdout);
+    std::exit(status);
+  }
+
+ private:
+  std::unique_ptr<InputFile> Open(const char* path, bool text) {
+    FILE* file = OpenRegularFile(path);
+    if (file == nullptr) return nullptr;
+    return std::unique_ptr<InputFile>(new PosixInputFile(file, text));
+  }
+};
+
+}  // namespace
+
+Env& SystemEnv() {
+  static PosixEnv env;
+  return env;
+}
+
+}  // namespace fernwatch

@@ -1,0 +1,150 @@
+// The operating system's Env on Windows: path texts are used as they stand,
+// text files are read in the C runtime's text mode, and standard output is
+// the console stream in text mode (LF written as CR LF).
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include "fixed_text.h"
+#include "platform/env.h"
+
+namespace fernwatch {
+namespace {
+
+class WinInputFile : public InputFile {
+ public:
+  explicit WinInputFile(FILE* file) : file_(file) {}
+  ~WinInputFile() override { std::fclose(file_); }
+
+  bool ReadLine(char* buffer, size_t size) override {
+    if (size == 0) return false;
+    buffer[0] = '\0';
+    int limit = size > 0x7fffffff ? 0x7fffffff : static_cast<int>(size);
+    if (std::fgets(buffer, limit, file_) == nullptr) {
+      buffer[0] = '\0';
+      return false;
+    }
+    return true;
+  }
+
+  size_t Read(char* buffer, size_t size) override {
+    return std::fread(buffer, 1, size, file_);
+  }
+
+ private:
+  FILE* file_;
+};
+
+class WinLineSink : public LineSink {
+ public:
+  explicit WinLineSink(FILE* file) : file_(file) {}
+  ~WinLineSink() override { std::fclose(file_); }
+  void WriteLine(const char* line) override {
+    std::fputs(line, file_);
+    std::fflush(file_);
+  }
+
+ private:
+  FILE* file_;
+};
+
+bool WriteAll(HANDLE file, InputFile& source) {
+  char chunk[8192];
+  size_t count;
+  while ((count = source.Read(chunk, sizeof chunk)) > 0) {
+    DWORD written = 0;
+    if (!WriteFile(file, chunk, static_cast<DWORD>(count), &written, nullptr) ||
+        written != count)
+      return false;
+  }
+  return true;
+}
+
+// Another process may hold the target open for a moment (a poll reading
+// it); the replace is then tried again briefly instead of writing in place.
+bool MoveIntoPlace(const char* from, const char* to) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    DWORD error = GetLastError();
+    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) return false;
+    Sleep(20);
+  }
+  return false;
+}
+
+class WinEnv : public Env {
+ public:
+  std::unique_ptr<InputFile> OpenText(const char* path) override { return Open(path, "r"); }
+  std::unique_ptr<InputFile> OpenRaw(const char* path) override { return Open(path, "rb"); }
+
+  bool ReplaceFile(InputFile& source, const char* path) override {
+    FixedText<1100> temporary;
+    temporary.format("%s.%lu.%lu.tmp", path, static_cast<unsigned long>(GetCurrentProcessId()),
+                     static_cast<unsigned long>(GetTickCount()));
+    if (temporary.size() == temporary.kCapacity) return false;
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bool written = WriteAll(file, source);
+    written = CloseHandle(file) && written;
+    if (!written || !MoveIntoPlace(temporary.c_str(), path)) {
+      DeleteFileA(temporary.c_str());
+      return false;
+    }
+    return true;
+  }
+
+  void RemoveFile(const char* path) override { std::remove(path); }
+
+  std::unique_ptr<LineSink> OpenAppend(const char* path) override {
+    FILE* file = std::fopen(path, "a");
+    if (file == nullptr) return nullptr;
+    return std::unique_ptr<LineSink>(new WinLineSink(file));
+  }
+
+  bool ExistsBesideProgram(const char* name) override {
+    char program[MAX_PATH + 1];
+    DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    program[length] = '\0';
+    char* separator = std::strrchr(program, '\\');
+    if (separator == nullptr) return false;
+    separator[1] = '\0';
+    FixedText<4095> candidate(program);
+    candidate.append(name);
+    DWORD attributes = GetFileAttributesA(candidate.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  }
+
+  ClockTime LocalTime() override {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return ClockTime{now.wHour, now.wMinute, now.wSecond};
+  }
+
+  void WriteOut(const char* text) override { std::fputs(text, stdout); }
+
+  [[noreturn]] void Exit(int status) override {
+    std::fflush(stdout);
+    std::exit(status);
+  }
+
+ private:
+  std::unique_ptr<InputFile> Open(const char* path, const char* mode) {
+    FILE* file = std::fopen(path, mode);
+    if (file == nullptr) return nullptr;
+    return std::unique_ptr<InputFile>(new WinInputFile(file));
+  }
+};
+
+}  // namespace
+
+Env& SystemEnv() {
+  static WinEnv env;
+  return env;
+}
+
+}  // namespace fernwatch

@@ -1,0 +1,30 @@
+// Opening the connection to one SAP system, the RFC error report, the
+// reason read from the library's trace file, and the probe's own trace.
+#ifndef FERNWATCH_RFC_CONNECTION_H_
+#define FERNWATCH_RFC_CONNECTION_H_
+
+#include "rfc/rfc_library.h"
+
+namespace fernwatch {
+
+// Logs on to the system of the run's SystemProfile: with RfcOpen, or with a
+// connection string when "SapRfc.<destination>" exists. 0 when no
+// connection could be opened.
+RFC_HANDLE OpenConnection();
+
+// The library's error handler, also called by the program when a structure
+// or internal-table operation fails: prints the RFC error report and ends
+// the process with exit status 1.
+void SAP_API ReportRfcError(rfc_char_t* operation);
+[[noreturn]] void ReportRfcError(const char* operation);
+
+// Appends the reason of the last failure found in "Dev_Rfc.Trc".
+void AppendTraceMessage();
+
+// One line of the probe's own trace ("Fernwatch.Trc"), written only when
+// the argument text holds ",SYSLOG".
+void TracePoint(RFC_HANDLE handle, const char* event, const char* detail);
+
+}  // namespace fernwatch
+
+#endif  // FERNWATCH_RFC_CONNECTION_H_
