@@ -82,8 +82,9 @@ class FixedText {
       clear();
       return;
     }
-    std::memmove(buffer_, buffer_ + count, length_ - count + 1);
     length_ -= count;
+    // count < length_ <= Capacity; the modulo only tells the compiler so.
+    std::memmove(buffer_, buffer_ + count % (Capacity + 1), length_ + 1);
   }
 
   bool equals(const char* text) const { return std::strcmp(buffer_, text) == 0; }

@@ -1,8 +1,154 @@
+// A listing run: one item examined on every system of the SystemList. A
+// failing system never ends the run; each is counted, and the document
+// ends with the summary.
+#include <cinttypes>
+
 #include "app/run_driver.h"
+#include "app/run_services.h"
 #include "app/run_state.h"
+#include "output/result_document.h"
+#include "probes/probes.h"
+#include "rfc/connection.h"
 
 namespace fernwatch {
+namespace {
 
-void RunListing() { EndProcess(0); }
+bool IsSet(const Flag& flag) { return flag.equals("X"); }
+
+// The next entry of the SystemList, up to its '#'. A last entry without
+// its '#' is taken all the same, so that no listed system is dropped.
+FixedText<2047> TakeNextEntry() {
+  FixedText<2047>& list = g_run.SystemList;
+  size_t end = list.find_char('#');
+  FixedText<2047> entry(list.c_str());
+  entry.truncate(end);
+  list.drop_front(end == list.npos ? list.size() : end + 1);
+  return entry;
+}
+
+// Opens the profile of `entry`. A name or path longer than the run's texts
+// hold opens nothing rather than a cut, and so different, file.
+std::unique_ptr<InputFile> OpenListedProfile(const FixedText<2047>& entry) {
+  g_run.ProfileName.assign(entry);
+  g_run.ProfilePath.assign(g_run.ProfileDirectory);
+  g_run.ProfilePath.append(g_run.ProfileName);
+  g_run.SystemLabel.assign(g_run.ProfileName);
+  if (entry.size() > g_run.ProfileName.kCapacity ||
+      g_run.ProfileDirectory.size() + entry.size() > g_run.ProfilePath.kCapacity)
+    return nullptr;
+  return CurrentEnv().OpenText(g_run.ProfilePath.c_str());
+}
+
+void ChooseSystemLabel() {
+  const char kind = g_run.LabelKind[0];
+  FixedText<47>& label = g_run.SystemLabel;
+  if (kind == '1') label.assign(g_run.ProfileName);
+  if (kind == '2') {
+    label.assign(g_run.ProfileName);
+    label.truncate(g_run.ProfileName.size() > 4 ? g_run.ProfileName.size() - 4 : 0);
+  }
+  if (kind == '3') label.assign(g_run.Profile.Hostname);
+  if (kind == '4') label.assign(g_run.Profile.Destination);
+}
+
+void ProbeAndEvaluate() {
+  g_run.RfcSession = OpenConnection();
+  if (g_run.RfcSession == 0) g_run.SystemFailed.assign("X");
+  if (g_run.SystemFailed.equals(".")) {
+    g_run.RunStatus.assign("ERR");
+    ProbeCpu(g_run.RfcSession);
+    if (g_run.RunStatus.equals("ERR")) g_run.SystemFailed.assign("X");
+  }
+  if (g_run.SystemFailed.equals(".")) {
+    PrepareEvaluation();
+    g_run.RunStatus.assign("ERR");
+    EvaluateUserSensors(g_run.RfcSession);
+    if (g_run.RunStatus.equals("ERR")) g_run.SystemFailed.assign("X");
+  }
+  if (g_run.RfcSession != 0) {
+    RfcClose(g_run.RfcSession);
+    g_run.RfcSession = 0;
+  }
+}
+
+void CountAndReport() {
+  bool healthy = g_run.SystemFailed.equals(".") && g_run.RunStatus.equals("OK");
+  if (healthy && IsSet(g_run.SensorFound)) ++g_run.ProcessedCount;
+  else ++g_run.FailedCount;
+
+  g_run.SystemState.assign(g_run.SensorFound.equals(".") ? "Not Found" : "Processed");
+  if (!healthy) g_run.SystemState.assign("Rfc Failure");
+  if (!IsSet(g_run.ConsoleEcho)) return;
+  Print("\n");
+  Print(g_run.BannerLine.c_str());
+  Print(" State=");
+  Print(g_run.SystemState.c_str());
+  Print("\n");
+}
+
+void ProcessNextSystem() {
+  g_run.SensorFound.assign(".");
+  ++g_run.SystemCount;
+  std::unique_ptr<InputFile> profile = OpenListedProfile(TakeNextEntry());
+  if (!profile) return;
+  g_run.SystemFailed.assign(".");
+  ReadSystemProfile(std::move(profile), ProfileForm::kListing);
+  ChooseSystemLabel();
+  if (IsSet(g_run.ConsoleEcho)) g_run.BannerLine = SystemLine(CurrentClockText().c_str());
+  RegisterRfcEnvironment();
+  EmptyDocument();
+  g_run.RunStatus.assign("ERR");
+  ProbeAndEvaluate();
+  CountAndReport();
+}
+
+// From here on the keywords of the listing's parameter text act as the
+// run's arguments.
+void AdoptParameterText() {
+  g_run.ArgumentText.assign(g_run.ParameterText);
+  g_run.TypedArgumentText.assign(g_run.ParameterText);
+  g_run.ArgumentText.to_upper();
+}
+
+void PrintOpening() {
+  if (IsSet(g_run.ConsoleEcho)) {
+    Print(g_run.BannerLine.c_str());
+    Print("\n");
+  }
+  g_run.StartTime.assign(g_run.BannerLine.c_str() + 2, 8);
+  g_run.ParameterText.replace_all(':', ' ');
+  g_run.ParameterText.truncate(g_run.ParameterText.find(" @"));
+  if (IsSet(g_run.ConsoleEcho)) {
+    FixedText<255> executing;
+    executing.format("* %s %s State=Executing\n", g_run.StartTime.c_str(),
+                     g_run.ParameterText.c_str());
+    Print(executing.c_str());
+  }
+  BeginDocument();
+  PrintDocumentLine();
+}
+
+void PrintSummary() {
+  BeginText();
+  FixedText<255> summary;
+  summary.format("(***) %s: NoSystems=%" PRIu32 ", Processed=%" PRIu32 ", Failed=%" PRIu32,
+                 g_run.ItemId.c_str(), g_run.SystemCount, g_run.ProcessedCount,
+                 g_run.FailedCount);
+  AppendToDocument(summary.c_str());
+  EndText();
+  EndDocument();
+  PrintDocumentLine();
+}
+
+}  // namespace
+
+void RunListing() {
+  AdoptParameterText();
+  PrintOpening();
+  while (!g_run.SystemList.empty()) ProcessNextSystem();
+  PrintSummary();
+  if (IsSet(g_run.ConsoleEcho)) PrintNowProcessed();
+  EndProcess(0);
+}
 
 }  // namespace fernwatch

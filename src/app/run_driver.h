@@ -2,8 +2,6 @@
 #ifndef FERNWATCH_APP_RUN_DRIVER_H_
 #define FERNWATCH_APP_RUN_DRIVER_H_
 
-#include "fixed_text.h"
-
 namespace fernwatch {
 
 // Start of every run: banner, command line, keywords, the profile located;
@@ -15,13 +13,6 @@ namespace fernwatch {
 
 // One item on every system of the SystemList, with the summary.
 [[noreturn]] void RunListing();
-
-// The local time as hh:mm:ss.
-FixedText<8> CurrentClockText();
-
-// The progress line "* <time> <profile>, <host>, <destination>, <sysnr>,
-// <client>" of the current system.
-FixedText<123> SystemLine(const char* time);
 
 }  // namespace fernwatch
 

@@ -20,6 +20,9 @@ struct RunState {
   FixedText<63> ProfileName;
   FixedText<127> ArgumentText;   // upper-cased; keywords are searched here
   FixedText<127> ParameterText;  // as typed
+  // ArgumentText in its typed case, position for position: connection
+  // overrides take their values from here.
+  FixedText<127> TypedArgumentText;
   FixedText<90> ItemId;
   Flag ListingRun;
   Flag ConsoleEcho;

@@ -1,8 +1,100 @@
+// A single-system run: the road of a normal PRTG poll, from the located
+// profile to the printed document and the exit status.
 #include "app/run_driver.h"
+#include "app/run_services.h"
 #include "app/run_state.h"
+#include "output/result_document.h"
+#include "probes/probes.h"
+#include "rfc/connection.h"
 
 namespace fernwatch {
+namespace {
 
-void RunSingleSystem() { EndProcess(0); }
+// The parameter text as the Executing line shows it: without the markers
+// and what follows them, and never empty.
+void CutParameterText() {
+  FixedText<127>& text = g_run.ParameterText;
+  text.truncate(text.find_char('#'));
+  text.truncate(text.find_char('@'));
+  if (text.equals("(Parameters ") || text.equals("(No ")) text.clear();
+  if (text.empty()) text.assign("(No Parameters)");
+}
+
+void PrintProgressLines() {
+  Print(g_run.BannerLine.c_str());
+  Print("\n");
+  FixedText<8> now = CurrentClockText();
+  Print(SystemLine(now.c_str()).c_str());
+  Print(" State=Processing\n");
+  CutParameterText();
+  FixedText<255> executing;
+  executing.format("* %s %s - %s State=Executing\n", now.c_str(), "Fernwatch",
+                   g_run.ParameterText.c_str());
+  Print(executing.c_str());
+}
+
+void CloseSession() {
+  if (g_run.RfcSession == 0) return;
+  RfcClose(g_run.RfcSession);
+  g_run.RfcSession = 0;
+}
+
+// A failed probe or evaluation: its error text and the reason from the
+// library's trace file become the error document. The trace file stays.
+[[noreturn]] void ErrorExit() {
+  AppendTraceMessage();
+  FixedText<4095> message(g_run.ResultDocument);
+  SetErrorDocument(message.c_str());
+  PrintDocument();
+  CloseSession();
+  EndProcess(2);
+}
+
+[[noreturn]] void FailOpen() {
+  FixedText<127> message;
+  message.format("%s%s%s", "Error 1011: RFC-Open for ", g_run.Profile.Destination.c_str(),
+                 " failed !");
+  FailWithErrorDocument(message.c_str());
+}
+
+void ReadProfile() {
+  if (!g_run.ProfileFile) {
+    FixedText<127> message;
+    message.format("%s%s%s", "Error 1002: Profile ", g_run.ProfilePath.c_str(), " is missing...");
+    FailWithErrorDocument(message.c_str());
+  }
+  ReadSystemProfile(std::move(g_run.ProfileFile), ProfileForm::kSingle);
+}
+
+}  // namespace
+
+void RunSingleSystem() {
+  ReadProfile();
+  TracePoint(0, "program started", g_run.ProgramPath);
+  RegisterRfcEnvironment();
+  TracePoint(0, "RfcEnvironment called", "");
+  EmptyDocument();
+  g_run.RunStatus.assign("ERR");
+  if (g_run.ConsoleEcho.equals("X")) PrintProgressLines();
+
+  g_run.RfcSession = OpenConnection();
+  if (g_run.RfcSession == 0) FailOpen();
+  ProbeCpu(g_run.RfcSession);
+  if (g_run.RunStatus.equals("ERR")) ErrorExit();
+  g_run.RunStatus.assign("ERR");
+  ProbeSystemInfo(g_run.RfcSession);
+  if (g_run.RunStatus.equals("ERR")) ErrorExit();
+  PrepareEvaluation();
+  g_run.RunStatus.assign("ERR");
+  int result = EvaluateUserSensors(g_run.RfcSession);
+  CloseSession();
+
+  if (!g_run.RunStatus.equals("OK")) ErrorExit();
+  PrintDocument();
+  CurrentEnv().RemoveFile("Dev_Rfc.Trc");
+  if (!g_run.ConsoleEcho.equals("X")) EndProcess(result);
+  PrintNowProcessed();
+  EndProcess(0);
+}
 
 }  // namespace fernwatch

@@ -2,6 +2,7 @@
 // into the profile name and the argument text, the keywords that decide the
 // kind of run, the profile located, the flow selected.
 #include "app/run_driver.h"
+#include "app/run_services.h"
 #include "app/run_state.h"
 #include "config/item_value.h"
 #include "config/listing_file.h"
@@ -23,6 +24,7 @@ void TakeArguments(int argc, char** argv) {
   }
   g_run.SecondArgument = argc > 2 ? argv[2] : "";
   g_run.ParameterText = g_run.ArgumentText;
+  g_run.TypedArgumentText = g_run.ArgumentText;
   g_run.ArgumentText.to_upper();
 }
 
@@ -42,13 +44,6 @@ bool HasMarker() {
 }
 
 }  // namespace
-
-FixedText<8> CurrentClockText() {
-  ClockTime now = CurrentEnv().LocalTime();
-  FixedText<8> text;
-  text.format("%02d:%02d:%02d", now.hour % 100, now.minute % 100, now.second % 100);
-  return text;
-}
 
 void StartRun(int argc, char** argv) {
   g_run.BannerLine.format("* %s SAP %s %s", CurrentClockText().c_str(), kProgramName,

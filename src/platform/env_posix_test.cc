@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/env.h"
+#include "platform/path_text.h"
+#include "support/fake_env.h"
+
+namespace fernwatch {
+namespace {
+
+TEST(PathTextTest, WindowsPathTextsNamePosixFiles) {
+  struct Case {
+    const char* text;
+    const char* file;
+  } cases[] = {
+      {"C:\\PRTG_Path.Txt", "/PRTG_Path.Txt"},
+      {"\\PRD.P00", "/PRD.P00"},
+      {"d:\\Sensors\\PRD.P00", "/Sensors/PRD.P00"},
+      {"Custom Sensors\\ExeXml\\PRD.P00", "Custom Sensors/ExeXml/PRD.P00"},
+      {"PRD.P00", "PRD.P00"},
+      {"C:PRD.P00", "C:PRD.P00"},
+      {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_STREQ(c.file, HostPathOf(c.text).c_str()) << c.text;
+}
+
+std::string ReadAllLines(InputFile& file, size_t size) {
+  std::string lines;
+  char buffer[64];
+  while (file.ReadLine(buffer, size)) lines += std::string(buffer) + "|";
+  return lines;
+}
+
+TEST(SystemEnvTest, TextFilesReadAsWindowsTextModeReadsThem) {
+  ScratchDirectory dir;
+  dir.Write("crlf.txt", "one\r\ntwo\r\rthree\r\n\r\nlast");
+  auto text = SystemEnv().OpenText("crlf.txt");
+  ASSERT_TRUE(text);
+  EXPECT_EQ("one\n|two\r\rthree\n|\n|last|", ReadAllLines(*text, sizeof(char[64])));
+  auto raw = SystemEnv().OpenRaw("crlf.txt");
+  ASSERT_TRUE(raw);
+  EXPECT_EQ("one\r\n|two\r\rthree\r\n|\r\n|last|", ReadAllLines(*raw, 64));
+}
+
+TEST(SystemEnvTest, LongLinesArriveInPieces) {
+  ScratchDirectory dir;
+  dir.Write("long.txt", "abcdefgh\r\n");
+  auto file = SystemEnv().OpenText("long.txt");
+  ASSERT_TRUE(file);
+  EXPECT_EQ("abc|def|gh\n|", ReadAllLines(*file, 4));
+}
+
+TEST(SystemEnvTest, DirectoriesAndMissingFilesDoNotOpen) {
+  ScratchDirectory dir;
+  dir.Write("sub\\..\\sub/file.txt", "x");
+  EXPECT_FALSE(SystemEnv().OpenText("sub"));
+  EXPECT_FALSE(SystemEnv().OpenText("sub\\"));
+  EXPECT_FALSE(SystemEnv().OpenText("missing.txt"));
+  EXPECT_FALSE(SystemEnv().OpenText(""));
+  EXPECT_FALSE(SystemEnv().OpenText(std::string(5000, 'a').c_str()));
+}
+
+TEST(SystemEnvTest, ReplaceFileWritesTheWholeCopy) {
+  ScratchDirectory dir;
+  std::string content(100000, 'x');
+  content += "\r\nend";
+  dir.Write("SapRfc.PRD", content);
+  dir.Write("SapRfc.ini", "old");
+  auto source = SystemEnv().OpenRaw("SapRfc.PRD");
+  ASSERT_TRUE(source);
+  EXPECT_TRUE(SystemEnv().ReplaceFile(*source, "SapRfc.ini"));
+  EXPECT_EQ(content, dir.Read("SapRfc.ini"));
+  auto again = SystemEnv().OpenRaw("SapRfc.PRD");
+  EXPECT_FALSE(SystemEnv().ReplaceFile(*again, "no-such-dir\\SapRfc.ini"));
+}
+
+}  // namespace
+}  // namespace fernwatch
