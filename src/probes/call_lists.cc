@@ -1,0 +1,61 @@
+#include "probes/call_lists.h"
+
+#include <cstring>
+
+#include "rfc/connection.h"
+
+namespace fernwatch {
+
+rfc_char_t* LibraryName(const char* name) { return const_cast<rfc_char_t*>(name); }
+
+RFC_PARAMETER CallParameter(const char* name, unsigned type, unsigned length, void* buffer) {
+  RFC_PARAMETER entry;
+  entry.name = LibraryName(name);
+  entry.nlen = static_cast<unsigned>(std::strlen(name));
+  entry.type = type;
+  entry.leng = length;
+  entry.addr = buffer;
+  return entry;
+}
+
+RFC_TABLE CallTable(const char* name, RFC_TYPEHANDLE row_type, unsigned row_length,
+                    ITAB_H table) {
+  RFC_TABLE entry;
+  std::memset(&entry, 0, sizeof entry);
+  entry.name = LibraryName(name);
+  entry.nlen = static_cast<unsigned>(std::strlen(name));
+  entry.type = row_type;
+  entry.leng = row_length;
+  entry.ithandle = table;
+  entry.itmode = RFC_ITMODE_BYREFERENCE;
+  return entry;
+}
+
+RFC_PARAMETER EndOfParameters() {
+  RFC_PARAMETER entry;
+  std::memset(&entry, 0, sizeof entry);
+  return entry;
+}
+
+RFC_TABLE EndOfTables() {
+  RFC_TABLE entry;
+  std::memset(&entry, 0, sizeof entry);
+  return entry;
+}
+
+void CopyExceptionName(const rfc_char_t* name, char* buffer) {
+  size_t length = 0;
+  if (name != nullptr)
+    while (length < kExceptionNameSize - 1 && name[length] != '\0') ++length;
+  if (length > 0) std::memcpy(buffer, name, length);
+  buffer[length] = '\0';
+}
+
+void InstallStructureOnce(const char* name, RFC_TYPE_ELEMENT* elements, unsigned count,
+                          RFC_TYPEHANDLE* handle) {
+  if (*handle != 0) return;
+  if (RfcInstallStructure(LibraryName(name), elements, count, handle) != RFC_OK)
+    ReportRfcError("RfcInstallStructure");
+}
+
+}  // namespace fernwatch

@@ -1,0 +1,95 @@
+// The first check of a fresh connection: GET_CPU_ALL answers, and its rows
+// can be read. The figures themselves are not evaluated.
+#include <cstring>
+
+#include "app/run_state.h"
+#include "probes/call_lists.h"
+#include "probes/probes.h"
+#include "probes/remote_calls.h"
+#include "rfc/connection.h"
+
+namespace fernwatch {
+namespace {
+
+void InstallCpuAll() {
+  static RFC_TYPE_ELEMENT elements[] = {
+      {LibraryName("TYPE"), TYPINT2, 2, 0, 0},      {LibraryName("SUBTYPE"), TYPINT2, 2, 0, 0},
+      {LibraryName("SERIALNR"), TYPINT2, 2, 0, 0},  {LibraryName("NBR_CPU"), TYPINT, 4, 0, 0},
+      {LibraryName("LOAD1_AVG"), TYPINT, 4, 0, 0},  {LibraryName("LOAD5_AVG"), TYPINT, 4, 0, 0},
+      {LibraryName("LOAD15_AVG"), TYPINT, 4, 0, 0}, {LibraryName("INT_SEC"), TYPINT, 4, 0, 0},
+      {LibraryName("SYSC_SEC"), TYPINT, 4, 0, 0},   {LibraryName("CS_SEC"), TYPINT, 4, 0, 0},
+      {LibraryName("USR_TOTAL"), TYPINT, 4, 0, 0},  {LibraryName("SYS_TOTAL"), TYPINT, 4, 0, 0},
+      {LibraryName("IDLE_TOTAL"), TYPINT, 4, 0, 0},
+  };
+  InstallStructureOnce("CPU_ALL", elements, sizeof elements / sizeof elements[0],
+                       &g_run.CpuTypeHandle);
+}
+
+// Every row is fetched, the count asked anew before each, so a table the
+// library cannot hand out ends the run here rather than later.
+void FetchCpuRows(ITAB_H table) {
+  for (unsigned row = 1; row != 0 && row <= ItFill(table); ++row)
+    if (ItGetLine(table, row) == nullptr) ReportRfcError("ItGetLine TF_CPU_ALL");
+}
+
+}  // namespace
+
+int CallGetCpuAll(RFC_HANDLE handle, CpuAllParameters* p, ITAB_H table, char* exception) {
+  InstallCpuAll();
+  RFC_PARAMETER exporting[] = {
+      CallParameter("LOCAL_REMOTE", TYPC, sizeof p->local_remote, p->local_remote),
+      CallParameter("LOGICAL_DESTINATION", TYPC, sizeof p->logical_destination,
+                    p->logical_destination),
+      EndOfParameters(),
+  };
+  RFC_TABLE tables[] = {
+      CallTable("TF_CPU_ALL", g_run.CpuTypeHandle, kCpuRowLength, table),
+      EndOfTables(),
+  };
+  int rc = RfcCall(handle, LibraryName("GET_CPU_ALL"), exporting, tables);
+  TracePoint(handle, "RfcCall called", "");
+  if (rc != RFC_OK) return rc;
+
+  RFC_PARAMETER importing[] = {
+      CallParameter("ACTIVEFLAG", TYPINT, 4, &p->active_flag),
+      CallParameter("DETAILSCOLL", TYPINT, 4, &p->details_coll),
+      CallParameter("DETAILSMODE", TYPINT, 4, &p->details_mode),
+      CallParameter("DETAILSREQI", TYPINT, 4, &p->details_reqi),
+      CallParameter("F_CPU_ALL_READ", TYPC, sizeof p->f_cpu_all_read, p->f_cpu_all_read),
+      CallParameter("INTERVAL", TYPINT, 4, &p->interval),
+      CallParameter("LASTCOLLINT", TYPINT, 4, &p->last_coll_int),
+      CallParameter("LASTCOLLWRT", TYPC, sizeof p->last_coll_wrt, p->last_coll_wrt),
+      CallParameter("NORMCOLLINT", TYPINT, 4, &p->norm_coll_int),
+      CallParameter("OP_SYSTEM", TYPC, sizeof p->op_system, p->op_system),
+      EndOfParameters(),
+  };
+  rfc_char_t* exception_name = nullptr;
+  rc = RfcReceive(handle, importing, tables, &exception_name);
+  TracePoint(handle, "RfcReceive called", "");
+  if (rc == RFC_EXCEPTION || rc == RFC_SYS_EXCEPTION) CopyExceptionName(exception_name, exception);
+  return rc;
+}
+
+int ProbeCpu(RFC_HANDLE handle) {
+  CpuAllParameters parameters;
+  std::memset(&parameters, 0, sizeof parameters);
+  std::memcpy(parameters.local_remote, "LOCAL ", sizeof parameters.local_remote);
+  std::memset(parameters.logical_destination, ' ', sizeof parameters.logical_destination);
+  char exception[kExceptionNameSize] = "";
+
+  ITAB_H table = ItCreate(LibraryName("TF_CPU_ALL"), kCpuRowLength, 0, 0);
+  if (table == nullptr) ReportRfcError("ItCreate TF_CPU_ALL");
+
+  int rc = CallGetCpuAll(handle, &parameters, table, exception);
+  if (rc == RFC_OK) {
+    g_run.RunStatus.assign("OK");
+    FetchCpuRows(table);
+  } else {
+    AppendRemoteCallError(rc, exception);
+  }
+
+  if (ItDelete(table) != 0) ReportRfcError("ItDelete TF_CPU_ALL");
+  return rc;
+}
+
+}  // namespace fernwatch

@@ -1,0 +1,32 @@
+// How the rows of a sensor table become channels and the status text: the
+// selection a run asks for, judged row by row.
+#ifndef FERNWATCH_PROBES_SENSOR_SELECTION_H_
+#define FERNWATCH_PROBES_SENSOR_SELECTION_H_
+
+#include "fixed_text.h"
+#include "probes/sensor_row.h"
+
+namespace fernwatch {
+
+struct SensorSelection {
+  SensorWord Sensor;
+  FixedText<32> Title;  // the requested sensor's title, once its header row is met
+  bool Overview;        // "SENSOR(S)": the header rows of all sensors
+  bool StateMode;       // ",STATE": the states as values
+  bool Listing;         // one item on every system of a list
+};
+
+// The selection the run's argument text and flags ask for.
+SensorSelection CurrentSelection();
+
+// Writes and prints the channels that `row` gives, and takes the title
+// from the requested sensor's header row.
+void EvaluateSensorRow(const UserSensorRow& row, SensorSelection* selection);
+
+// Appends the status text (and the closing) after the last row; a listing
+// run writes its own text, except for the overview.
+void WriteSensorStatusText(const SensorSelection& selection);
+
+}  // namespace fernwatch
+
+#endif  // FERNWATCH_PROBES_SENSOR_SELECTION_H_

@@ -1,0 +1,27 @@
+// The records handed to RfcOpen: open options, R/3 options and gateway
+// options, refilled from the current system's profile for every open.
+#ifndef FERNWATCH_RFC_CONNECTION_RECORDS_H_
+#define FERNWATCH_RFC_CONNECTION_RECORDS_H_
+
+#include "fixed_text.h"
+#include "rfc/rfc_library.h"
+
+namespace fernwatch {
+
+// Fills the three process-wide records anew and returns the open options;
+// their connection options point at the R/3 record, or at the gateway
+// record in R/2 mode. Remembers the system number in LastSysnr.
+RFC_OPTIONS* FillConnectionRecords();
+
+// "CLIENT=... USER=... PASSWD=... LANG=D DEST=..." for RfcOpenEx: user and
+// password as the profile holds them, without the padding of the records.
+FixedText<1023> ConnectionString();
+
+// The value typed after `keyword` (",HOST=" or ",NO=") in the argument
+// text, up to the next comma or blank or the end. False when the argument
+// text does not hold the keyword.
+bool ConnectionOverride(const char* keyword, FixedText<127>* value);
+
+}  // namespace fernwatch
+
+#endif  // FERNWATCH_RFC_CONNECTION_RECORDS_H_

@@ -1,0 +1,49 @@
+// Logging on to the current system: with the options records, or with a
+// connection string when the destination has its own library configuration
+// ("SapRfc.<destination>"), which is first made the library's "SapRfc.ini".
+#include <cstring>
+#include <memory>
+
+#include "app/run_state.h"
+#include "rfc/connection.h"
+#include "rfc/connection_records.h"
+
+namespace fernwatch {
+namespace {
+
+RFC_HANDLE OpenWithOptions(RFC_OPTIONS* options) {
+  RFC_HANDLE handle = RfcOpen(options);
+  TracePoint(handle, "RfcOpen called", "");
+  return handle;
+}
+
+RFC_HANDLE OpenWithConnectionString() {
+  FixedText<1023> text = ConnectionString();
+  RFC_ERROR_INFO_EX error_info;  // filled by the library, not read
+  std::memset(&error_info, 0, sizeof error_info);
+  // The library only reads the string.
+  RFC_HANDLE handle = RfcOpenEx(const_cast<rfc_char_t*>(text.c_str()), &error_info);
+  TracePoint(handle, "RfcOpenEx called", "");
+  return handle;
+}
+
+}  // namespace
+
+RFC_HANDLE OpenConnection() {
+  RFC_OPTIONS* options = FillConnectionRecords();
+
+  FixedText<18> own_configuration("SapRfc.");
+  own_configuration.append(g_run.Profile.Destination);
+  std::unique_ptr<InputFile> source = CurrentEnv().OpenRaw(own_configuration.c_str());
+  if (!source) return OpenWithOptions(options);
+
+  FixedText<63> line;
+  line.format("* SapRfc.Ini.......: %s<\n", g_run.Profile.Destination.c_str());
+  CurrentEnv().WriteOut(line.c_str());
+  bool copied = CurrentEnv().ReplaceFile(*source, "SapRfc.ini");
+  source.reset();
+  if (!copied) return 0;
+  return OpenWithConnectionString();
+}
+
+}  // namespace fernwatch

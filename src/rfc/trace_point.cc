@@ -1,0 +1,24 @@
+// The probe's own trace: one line per library step in "Fernwatch.Trc" in
+// the working directory, written only when the argument text asks for it
+// with ",SYSLOG". The file is opened at the first line and stays open for
+// the run. No caller passes a password as event or detail.
+#include "app/run_state.h"
+#include "rfc/connection.h"
+
+namespace fernwatch {
+
+void TracePoint(RFC_HANDLE handle, const char* event, const char* detail) {
+  if (!g_run.ArgumentText.contains(",SYSLOG")) return;
+  if (!g_run.TraceStream) g_run.TraceStream = CurrentEnv().OpenAppend("Fernwatch.Trc");
+  if (!g_run.TraceStream) return;
+
+  // A cut line still ends its line, so the next one starts on its own.
+  FixedText<1022> body;
+  body.format("%d %s %s", static_cast<int>(handle), event != nullptr ? event : "",
+              detail != nullptr ? detail : "");
+  FixedText<1023> line(body.c_str());
+  line.append_char('\n');
+  g_run.TraceStream->WriteLine(line.c_str());
+}
+
+}  // namespace fernwatch
