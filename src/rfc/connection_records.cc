@@ -92,7 +92,8 @@ bool ConnectionOverride(const char* keyword, FixedText<127>* value) {
   value->clear();
   size_t at = g_run.ArgumentText.find(keyword);
   if (at == FixedText<127>::npos) return false;
-  const FixedText<127>& typed = g_run.ParameterText;
+  // The typed case, position for position with the upper-cased text.
+  const FixedText<127>& typed = g_run.TypedArgumentText;
   for (size_t i = at + std::strlen(keyword); i < typed.size(); ++i) {
     char c = typed[i];
     if (c == ',' || c == ' ') break;
