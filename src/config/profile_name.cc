@@ -1,0 +1,60 @@
+// The profile name as the run uses it: completed with the default
+// extension, the global listing recognised, the directory part split off.
+#include <cstring>
+
+#include "app/run_state.h"
+#include "config/locate.h"
+#include "config/locate_steps.h"
+
+namespace fernwatch {
+namespace {
+
+const char kDefaultExtension[] = ".P00";
+const char kGlobalRequest[] = "GLOBAL.P00";
+const char kSensorListing[] = "SAP Lodestar.Gbl";
+
+bool HasExtension(const FixedText<63>& name) {
+  return name.size() >= 4 && name[name.size() - 4] == '.';
+}
+
+// A name with no room left for its extension would be cut into the name of
+// some other file; such a name is reported missing instead.
+void AddDefaultExtension() {
+  FixedText<63>& name = g_run.ProfileName;
+  if (HasExtension(name)) return;
+  if (name.size() + std::strlen(kDefaultExtension) > name.kCapacity)
+    FailProfileMissing(name.c_str());
+  name.append(kDefaultExtension);
+}
+
+void SelectGlobalListing() {
+  FixedText<63> upper = g_run.ProfileName;
+  upper.to_upper();
+  if (!upper.equals(kGlobalRequest)) return;
+  g_run.ListingRun.assign("X");
+  g_run.ProfileName.assign(kSensorListing);
+  AddDefaultExtension();
+}
+
+}  // namespace
+
+void CompleteProfileName() {
+  AddDefaultExtension();
+  SelectGlobalListing();
+}
+
+// A backslash in the first position alone is no directory: the name keeps
+// it and is opened from the root of the current drive.
+void SplitProfileDirectory() {
+  g_run.ProfileDirectory.clear();
+  const char* name = g_run.ProfileName.c_str();
+  const char* last = std::strrchr(name, '\\');
+  if (last != nullptr && last > name) {
+    size_t split = static_cast<size_t>(last - name) + 1;
+    g_run.ProfileDirectory.assign(name, split);
+    g_run.ProfileName.drop_front(split);
+  }
+  SelectGlobalListing();
+}
+
+}  // namespace fernwatch
