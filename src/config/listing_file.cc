@@ -1,7 +1,87 @@
 #include "config/listing_file.h"
 
-namespace fernwatch {
+#include <cstring>
 
-void ReadSystemListing() {}
+#include "app/run_state.h"
+#include "config/config_path.h"
+#include "config/listing_lines.h"
+#include "config/text_line.h"
+#include "output/result_document.h"
+
+namespace fernwatch {
+namespace {
+
+const char kSystemListFile[] = "Lodestar.Prf";
+constexpr size_t kSystemValueStart = 20;  // column 21
+
+void StartListing() {
+  g_run.ProfileFile.reset();
+  g_run.SystemList.clear();
+  g_run.LabelKind.assign("1");
+  g_run.SystemCount = 0;
+  g_run.ProcessedCount = 0;
+  g_run.FailedCount = 0;
+}
+
+// Only a head written exactly "# Gsng" and ": " counts, whatever sensor
+// name follows.
+bool IsSystemLine(const ListingLine& line) {
+  return line.starts_with("# Gsng") && line[6] == ':' && line[7] == ' ';
+}
+
+void ReadSystemListFile() {
+  std::unique_ptr<InputFile> file = OpenListingFile();
+  if (file == nullptr) FailListing("Error 1024: ProFile ", g_run.ProfileName.c_str(), " is missing...");
+  ListingLine line;
+  while (ReadTextLine(*file, &line))
+    if (IsSystemLine(line)) AppendSystemValue(line);
+}
+
+void CheckListing() {
+  if (g_run.SystemList.empty()) FailWithErrorDocument("Error 1025: Global Server Listing missing...");
+  if (g_run.ItemId.empty()) FailWithErrorDocument("Error 1026: Global Item Idenification missing...");
+  g_run.ProfilePath.assign(g_run.ProfileDirectory);
+}
+
+// Keeps whole entries only: a name cut short could name another file.
+void DropCutEntry() {
+  const char* list = g_run.SystemList.c_str();
+  const char* last = std::strrchr(list, '#');
+  g_run.SystemList.truncate(last == nullptr ? 0 : static_cast<size_t>(last - list) + 1);
+}
+
+}  // namespace
+
+// The file located at start is opened by its whole path; ProfilePath holds
+// the same path, but cut at its capacity, and is empty when nothing was
+// located.
+std::unique_ptr<InputFile> OpenListingFile() {
+  if (g_run.ProfilePath.empty()) return nullptr;
+  return OpenConfigFile(
+      JoinPath(g_run.ProfileDirectory.c_str(), g_run.ProfileName.c_str()).c_str());
+}
+
+void AppendSystemValue(const ListingLine& line) {
+  if (line.size() <= kSystemValueStart) return;
+  const char* value = line.c_str() + kSystemValueStart;
+  const size_t wanted = g_run.SystemList.size() + std::strlen(value);
+  g_run.SystemList.append(value);
+  if (g_run.SystemList.size() < wanted) DropCutEntry();
+}
+
+void FailListing(const char* before, const char* middle, const char* after) {
+  FixedText<511> message;
+  message.format("%s%s%s", before, middle, after);
+  FailWithErrorDocument(message.c_str());
+}
+
+void ReadSystemListing() {
+  StartListing();
+  if (g_run.ProfileName.equals(kSystemListFile))
+    ReadSystemListFile();
+  else
+    ReadSensorListing();
+  CheckListing();
+}
 
 }  // namespace fernwatch

@@ -1,0 +1,104 @@
+// The global sensor listing: "# GSNG:" lines name the systems of a sensor,
+// its "# GSNX:" line gives the item, the parameters and the label kind.
+#include "app/run_state.h"
+#include "config/item_value.h"
+#include "config/listing_lines.h"
+#include "config/text_line.h"
+#include "output/result_document.h"
+
+namespace fernwatch {
+namespace {
+
+constexpr size_t kPatternLength = 18;  // the head and ten characters of name
+constexpr size_t kParameterStart = 19;  // column 20
+const char kSensorMarker[] = "Sensor=" "SAP " "Fernwatch" "\"";
+const char kSensorCut[] = ",Sensor=";
+const char kItemKeyword[] = "Item=";
+
+using SensorPattern = FixedText<kPatternLength>;
+using ParameterPart = FixedText<ListingLine::kCapacity>;
+
+// The head followed by the first word of the argument text, filled with
+// blanks; only the first ten characters of the word take part.
+SensorPattern PatternFor(const char* head) {
+  SensorPattern pattern(head);
+  const FixedText<127>& arguments = g_run.ArgumentText;
+  for (size_t i = 0; i < arguments.size() && arguments[i] != ' '; ++i)
+    pattern.append_char(arguments[i]);
+  while (pattern.size() < kPatternLength) pattern.append_char(' ');
+  return pattern;
+}
+
+bool Matches(const ListingLine& line, const SensorPattern& pattern) {
+  SensorPattern head;
+  head.assign(line.c_str(), kPatternLength);
+  head.to_upper();
+  return head.equals(pattern.c_str());
+}
+
+// A text cut at the capacity of ParameterText would change the keywords it
+// carries (CH=12 would read CH=1): false for such a sensor.
+bool TakeParameterText(const ParameterPart& parameters) {
+  ParameterPart text = parameters;
+  size_t cut = text.find(kSensorCut);
+  if (cut != text.npos) text.truncate(cut);
+  text.replace_all(':', ' ');
+  if (text.size() > g_run.ParameterText.kCapacity) return false;
+  g_run.ParameterText.assign(text);
+  return true;
+}
+
+// A later keyword overrides an earlier one; a line with none leaves the
+// kind as it was.
+void TakeLabelKind(const ListingLine& line) {
+  static const struct {
+    const char* keyword;
+    const char* kind;
+  } kLabelKinds[] = {{",Profile", "1"}, {",Alias", "2"}, {",Host", "3"}, {",Sid", "4"}};
+  for (const auto& label : kLabelKinds)
+    if (line.contains(label.keyword)) g_run.LabelKind.assign(label.kind);
+}
+
+void TakeSensorDefinition(const ListingLine& line, std::unique_ptr<InputFile>* file,
+                          ParameterPart* parameters) {
+  parameters->clear();
+  if (line.size() > kParameterStart) parameters->assign(line.c_str() + kParameterStart);
+  if (!parameters->contains(kSensorMarker) || !TakeParameterText(*parameters)) {
+    file->reset();
+    FailWithErrorDocument("Error 1029: Invalid Sensor-Allocation...");
+  }
+  TakeLabelKind(line);
+  g_run.SensorFound.assign("X");
+}
+
+void TakeItem(const ParameterPart& parameters) {
+  size_t at = parameters.find(kItemKeyword);
+  if (at != parameters.npos)
+    g_run.ItemId = ItemValue(parameters.c_str() + at + (sizeof kItemKeyword - 1));
+}
+
+}  // namespace
+
+void ReadSensorListing() {
+  const SensorPattern systems = PatternFor("# GSNG: ");
+  const SensorPattern definition = PatternFor("# GSNX: ");
+  std::unique_ptr<InputFile> file = OpenListingFile();
+  if (file == nullptr) FailListing("Error 10x1: ProFile ", g_run.ProfileName.c_str(), " is missing...");
+  g_run.SensorFound.assign(".");
+  g_run.ItemId.clear();
+  ParameterPart parameters;
+  ListingLine line;
+  while (ReadTextLine(*file, &line)) {
+    if (Matches(line, systems))
+      AppendSystemValue(line);
+    else if (Matches(line, definition))
+      TakeSensorDefinition(line, &file, &parameters);
+  }
+  file.reset();
+  TakeItem(parameters);
+  if (!g_run.SensorFound.equals("X"))
+    FailListing("Error 1030: Global Sensor ",
+                g_run.SecondArgument != nullptr ? g_run.SecondArgument : "", " not found...");
+}
+
+}  // namespace fernwatch
