@@ -1,0 +1,264 @@
+"""End-to-end harness: runs the installed probe as a process.
+
+Every test module runs once per platform (run_module.py chooses it):
+natively, or the Windows build under Wine in the test run's private prefix.
+Each test gets a directory of its own holding a copy of the installed bin
+folder (bin/, the program's own directory) and serves as the working
+directory unless a test says otherwise. Paths given to the helpers are
+relative to that directory, absolute host paths, or, under Wine only,
+drive paths such as C:\\PRTG_Path.Txt.
+
+    class StartTest(harness.FernwatchCase):
+        def test_no_arguments(self):
+            result = self.run_program()
+            self.assertErrorDocument(result, "Error 1001: ...")
+"""
+
+import functools
+import os
+import shutil
+import tempfile
+import unittest
+
+import profiles
+from captured import run_captured
+from wine import WinePrefix
+
+PROGRAM = "fernwatch"
+PROFILE_TOOL = "fernwatch-profile"
+RUN_SECONDS = 120
+
+FRONTENDS = ("Brixtel", "Quorvane", "Maltrex", "Tessiva")
+
+
+class Config:
+    platform = None      # "native" or "windows"
+    bin_dir = None       # the installed bin folder
+    prefix = None        # WinePrefix (windows only)
+
+
+CONFIG = Config()
+
+
+def configure(platform, bin_dir, prefix_dir=None):
+    CONFIG.platform = platform
+    CONFIG.bin_dir = os.path.abspath(bin_dir)
+    CONFIG.prefix = WinePrefix(prefix_dir) if platform == "windows" else None
+
+
+def program_file(name):
+    return name + ".exe" if CONFIG.platform == "windows" else name
+
+
+def error_document(message):
+    """The error document that carries `message`, with LF line ends."""
+    return "<Prtg>\n<Error>1</Error>\n<Text>" + message + "</Text>\n</Prtg>\n"
+
+
+def _only_on(platform, target):
+    reason = "%s build only" % platform
+    if isinstance(target, type):
+        original = target.setUp
+
+        def setUp(self):
+            if CONFIG.platform != platform:
+                raise unittest.SkipTest(reason)
+            original(self)
+        target.setUp = setUp
+        return target
+
+    @functools.wraps(target)
+    def wrapper(self, *args, **kwargs):
+        if CONFIG.platform != platform:
+            raise unittest.SkipTest(reason)
+        return target(self, *args, **kwargs)
+    return wrapper
+
+
+def native_only(target):
+    """Marks a test method or class to run only against the Linux build."""
+    return _only_on("native", target)
+
+
+def windows_only(target):
+    """Marks a test method or class to run only under Wine."""
+    return _only_on("windows", target)
+
+
+class Result:
+    def __init__(self, status, stdout, stderr):
+        self.status = status
+        self.stdout = stdout
+        self.stderr = stderr
+
+    def __repr__(self):
+        return "exit %d, stdout %r, stderr %r" % (self.status, self.stdout, self.stderr)
+
+
+# Encoded passwords by (platform, password): the tool is slow under Wine.
+_encoded = {}
+
+
+class FernwatchCase(unittest.TestCase):
+    maxDiff = None
+
+    def setUp(self):
+        if CONFIG.platform is None:
+            self.fail("run the e2e tests through run_module.py (or ctest)")
+        self.windows = CONFIG.platform == "windows"
+        if self.windows:
+            self.prefix = CONFIG.prefix
+            if not self.prefix.is_ready():
+                self.fail("no Wine prefix at %s: ctest's fixture e2e.windows.prefix "
+                          "creates it" % self.prefix.path)
+            clear_shared_prefix_files(self.prefix)
+            root = os.path.join(self.prefix.drive_c, "fw")
+        else:
+            # Short paths: the probe's path texts hold 81 to 95 characters.
+            root = None
+        if root:
+            os.makedirs(root, exist_ok=True)
+        self.dir = tempfile.mkdtemp(prefix="fw-", dir=root)
+        if not os.environ.get("FERNWATCH_E2E_KEEP"):
+            self.addCleanup(shutil.rmtree, self.dir, True)
+        self.bin_dir = self.install_program("bin")
+        self.work_dir = self.dir
+
+    # --- paths and files ----------------------------------------------
+
+    def path(self, path):
+        """The host path of a test path (relative, absolute, or C:\\...)."""
+        if len(path) > 2 and path[1] == ":":
+            if not self.windows:
+                self.fail("drive paths need the Windows build: %s" % path)
+            return self.prefix.host_path(path)
+        if os.path.isabs(path):
+            return path
+        return os.path.join(self.dir, path.replace("\\", "/"))
+
+    def program_path(self, path):
+        """The path text by which the program itself names a test path.
+
+        Under Wine C:\\..., natively the host path with backslashes (the
+        Linux build maps a leading backslash to the root)."""
+        host = self.path(path)
+        if self.windows:
+            return self.prefix.windows_path(host)
+        return host.replace("/", "\\")
+
+    def write_bytes(self, path, data):
+        """Writes `data` exactly; missing directories are made."""
+        host = self.path(path)
+        os.makedirs(os.path.dirname(host), exist_ok=True)
+        with open(host, "wb") as f:
+            f.write(data)
+        return host
+
+    def write_lines(self, path, lines, line_end="\r\n"):
+        """Writes each line followed by `line_end` (CR LF as on Windows)."""
+        text = "".join(line + line_end for line in lines)
+        return self.write_bytes(path, text.encode("latin-1"))
+
+    def write_profile(self, path, password=None, **values):
+        """Writes a complete, valid profile with CR LF line ends; keywords
+        change values as profiles.profile_lines does. `password` is the
+        encoded value (by default one for "secret")."""
+        if password is None:
+            password = profiles.encode("secret")
+        return self.write_lines(path, profiles.profile_lines(password, **values))
+
+    def read_bytes(self, path):
+        with open(self.path(path), "rb") as f:
+            return f.read()
+
+    def install_program(self, directory):
+        """Copies the installed bin folder into `directory`; returns it."""
+        target = self.path(directory)
+        os.makedirs(target, exist_ok=True)
+        if not os.path.isfile(os.path.join(CONFIG.bin_dir, program_file(PROGRAM))):
+            self.fail("no %s in %s: build and install the %s preset first" %
+                      (program_file(PROGRAM), CONFIG.bin_dir, CONFIG.platform))
+        for name in os.listdir(CONFIG.bin_dir):
+            shutil.copy2(os.path.join(CONFIG.bin_dir, name), target)
+        return target
+
+    def designate_frontend(self, name, program_dir=None):
+        """Places the empty marker <name>.Frontend beside the program."""
+        self.assertIn(name, FRONTENDS)
+        directory = program_dir or self.bin_dir
+        return self.write_bytes(os.path.join(directory, name + ".Frontend"), b"")
+
+    # --- processes ----------------------------------------------------
+
+    def run_program(self, *args, cwd=None, program_dir=None, stdin=b""):
+        """Runs the probe with `args`; the working directory is the test's
+        directory unless `cwd` names another."""
+        return self._run(PROGRAM, args, cwd, program_dir, stdin)
+
+    def run_profile_tool(self, *args, cwd=None, stdin=b""):
+        return self._run(PROFILE_TOOL, args, cwd, None, stdin)
+
+    def encode_password(self, password):
+        """The encoded value that `fernwatch-profile encode` prints."""
+        key = (CONFIG.platform, password)
+        if key not in _encoded:
+            result = self.run_profile_tool("encode", stdin=password.encode("latin-1") + b"\n")
+            if result.status != 0:
+                self.fail("fernwatch-profile encode failed: %r" % result)
+            _encoded[key] = result.stdout.decode("latin-1").rstrip("\r\n")
+        return _encoded[key]
+
+    def _run(self, name, args, cwd, program_dir, stdin):
+        program = os.path.join(program_dir or self.bin_dir, program_file(name))
+        work = self.path(cwd) if cwd else self.work_dir
+        if self.windows:
+            argv = [self.prefix.windows_path(program)] + list(args)
+            status, out, err = self.prefix.run(argv, work, stdin, RUN_SECONDS)
+        else:
+            status, out, err = run_captured([program] + list(args), work, stdin,
+                                            RUN_SECONDS)
+        return Result(status, out, err)
+
+    # --- expectations -------------------------------------------------
+
+    def expected(self, text):
+        """Expected standard output as bytes: a Windows console program's
+        LF comes out as CR LF."""
+        if self.windows:
+            text = text.replace("\n", "\r\n")
+        return text.encode("latin-1")
+
+    def assertOutput(self, result, stdout, status):
+        """Standard output byte for byte, the exit status, and nothing on
+        standard error."""
+        self.assertEqual(
+            (result.stdout, result.status, result.stderr),
+            (self.expected(stdout), status, b""),
+            "in %s" % self.dir)
+
+    def assertErrorDocument(self, result, message):
+        self.assertOutput(result, error_document(message), 2)
+
+    def assertNoConfigurationError(self, result):
+        """The profile was located and read: none of the messages that
+        locating and reading it give."""
+        for message in (b"Error 1002:", b"Sorry, invalid Path-Usage", b"Error 1003:",
+                        b"Error 1004:", b"Error 1005:", b"Error 1006:", b"Error 1007:"):
+            self.assertNotIn(message, result.stdout, "in %s: %r" % (self.dir, result))
+
+
+def clear_shared_prefix_files(prefix):
+    """Removes what tests place in the prefix outside their own directory:
+    C:\\PRTG_Path.Txt and the PRTG directories searched on drive C:."""
+    drive = prefix.drive_c
+    for name in os.listdir(drive):
+        lower = name.lower()
+        full = os.path.join(drive, name)
+        if lower == "prtg_path.txt":
+            os.remove(full)
+        elif lower in ("programme", "prtg network monitor"):
+            shutil.rmtree(full, ignore_errors=True)
+        elif lower in ("program files", "program files (x86)"):
+            for inner in os.listdir(full):
+                if inner.lower() == "prtg network monitor":
+                    shutil.rmtree(os.path.join(full, inner), ignore_errors=True)

@@ -1,0 +1,54 @@
+"""Runs one end-to-end test module against one build.
+
+    run_module.py --platform native --bin build/native/install/bin test_start
+    run_module.py --platform windows --bin build/windows/install/bin \
+                  --prefix build/native/wineprefix test_start
+
+Exit status 0 when every test passed, 77 when the module has nothing to
+run on this platform (all skipped), 1 otherwise.
+"""
+
+import argparse
+import importlib
+import os
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import harness  # noqa: E402
+
+ALL_SKIPPED = 77
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--platform", choices=("native", "windows"), required=True)
+    parser.add_argument("--bin", required=True, help="the installed bin folder")
+    parser.add_argument("--prefix", help="the Wine prefix (windows)")
+    parser.add_argument("module")
+    args = parser.parse_args()
+
+    if args.platform == "windows" and not args.prefix:
+        parser.error("--prefix is needed for the windows build")
+    program = os.path.join(args.bin, harness.PROGRAM + (".exe" if args.platform == "windows" else ""))
+    if not os.path.isfile(program):
+        print("FAILED: %s is missing; build and install the %s preset first "
+              "(scripts/test.sh does both)" % (program, args.platform))
+        return 1
+    harness.configure(args.platform, args.bin, args.prefix)
+
+    suite = unittest.defaultTestLoader.loadTestsFromModule(importlib.import_module(args.module))
+    if suite.countTestCases() == 0:
+        print("FAILED: %s holds no tests" % args.module)
+        return 1
+    result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2).run(suite)
+    if not result.wasSuccessful():
+        return 1
+    if len(result.skipped) == result.testsRun:
+        return ALL_SKIPPED
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
