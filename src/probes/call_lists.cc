@@ -18,8 +18,7 @@ RFC_PARAMETER CallParameter(const char* name, unsigned type, unsigned length, vo
   return entry;
 }
 
-RFC_TABLE CallTable(const char* name, RFC_TYPEHANDLE row_type, unsigned row_length,
-                    ITAB_H table) {
+RFC_TABLE CallTable(const char* name, RFC_TYPEHANDLE row_type, unsigned row_length, ITAB_H table) {
   RFC_TABLE entry;
   std::memset(&entry, 0, sizeof entry);
   entry.name = LibraryName(name);

@@ -14,8 +14,7 @@ constexpr size_t kExceptionNameSize = 256;
 // handle of an installed structure.
 RFC_PARAMETER CallParameter(const char* name, unsigned type, unsigned length, void* buffer);
 // A table parameter bound to the internal table `table`.
-RFC_TABLE CallTable(const char* name, RFC_TYPEHANDLE row_type, unsigned row_length,
-                    ITAB_H table);
+RFC_TABLE CallTable(const char* name, RFC_TYPEHANDLE row_type, unsigned row_length, ITAB_H table);
 // The entries that end a list.
 RFC_PARAMETER EndOfParameters();
 RFC_TABLE EndOfTables();

@@ -31,8 +31,7 @@ constexpr unsigned kCpuRowLength = 48;
 // Installs CPU_ALL once, calls GET_CPU_ALL with its rows in `table` and
 // returns the return code; on 2 and 3 the exception name is in
 // `exception` (kExceptionNameSize bytes).
-int CallGetCpuAll(RFC_HANDLE handle, CpuAllParameters* parameters, ITAB_H table,
-                  char* exception);
+int CallGetCpuAll(RFC_HANDLE handle, CpuAllParameters* parameters, ITAB_H table, char* exception);
 
 // RFC_SYSTEM_INFO: received, not evaluated.
 struct SystemInfoParameters {

@@ -1,11 +1,12 @@
+#include "probes/sensor_row.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "app/run_state.h"
 #include "probes/call_lists.h"
 #include "probes/probes.h"
-#include "probes/sensor_row.h"
-#include "app/run_state.h"
 #include "support/fake_env.h"
 
 namespace fernwatch {
@@ -111,10 +112,8 @@ TEST(RemoteCallErrorTest, EachReturnCodeHasItsMessage) {
     int rc;
     const char* text;
   } cases[] = {
-      {1, "Error 1014: RFC-Failure raised !"},
-      {2, "Error 1012: Exception.: TABLE_NOT_FOUND"},
-      {3, "Error 1013: Sys-Exception raised !"},
-      {4, "Error 1015: Other Failure raised !"},
+      {1, "Error 1014: RFC-Failure raised !"},    {2, "Error 1012: Exception.: TABLE_NOT_FOUND"},
+      {3, "Error 1013: Sys-Exception raised !"},  {4, "Error 1015: Other Failure raised !"},
       {-1, "Error 1015: Other Failure raised !"},
   };
   for (const Case& c : cases) {

@@ -1,9 +1,10 @@
+#include "rfc/connection_records.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "app/run_state.h"
-#include "rfc/connection_records.h"
 #include "rfc/decimal_value.h"
 #include "support/fake_env.h"
 
@@ -130,15 +131,9 @@ TEST_F(ConnectionRecordsTest, SystemNumberFromProfileOrOverride) {
     int previous;
     int passed;
   } cases[] = {
-      {"00", "USERS", 5, 0},
-      {"  +07x", "USERS", 5, 7},
-      {"-3", "USERS", 5, -3},
-      {"x1", "USERS", 5, 0},
-      {"00", "USERS,NO=02", 5, 2},
-      {"00", "USERS,NO=12,STATE", 5, 12},
-      {"00", "USERS,NO=ab", 5, 0},
-      {"00", "USERS,NO=", 5, 5},
-      {"00", "USERS,NO=,HOST=x", 0, 0},
+      {"00", "USERS", 5, 0},       {"  +07x", "USERS", 5, 7},   {"-3", "USERS", 5, -3},
+      {"x1", "USERS", 5, 0},       {"00", "USERS,NO=02", 5, 2}, {"00", "USERS,NO=12,STATE", 5, 12},
+      {"00", "USERS,NO=ab", 5, 0}, {"00", "USERS,NO=", 5, 5},   {"00", "USERS,NO=,HOST=x", 0, 0},
   };
   for (const Case& c : cases) {
     g_run.Profile.Sysnr.assign(c.sysnr);
@@ -151,8 +146,7 @@ TEST_F(ConnectionRecordsTest, SystemNumberFromProfileOrOverride) {
 }
 
 TEST_F(ConnectionRecordsTest, ConnectionStringHasNoPaddingAndAlwaysLanguageD) {
-  EXPECT_STREQ("CLIENT=100 USER=MONITOR PASSWD=secret LANG=D DEST=PRD",
-               ConnectionString().c_str());
+  EXPECT_STREQ("CLIENT=100 USER=MONITOR PASSWD=secret LANG=D DEST=PRD", ConnectionString().c_str());
 }
 
 TEST(DecimalValueTest, ReadsAsAtoiWithoutOverflow) {
@@ -160,10 +154,19 @@ TEST(DecimalValueTest, ReadsAsAtoiWithoutOverflow) {
     const char* text;
     int value;
   } cases[] = {
-      {"", 0},        {"42", 42},          {" \t\n42abc", 42},          {"+5", 5},
-      {"-5", -5},     {"- 5", 0},          {"--5", 0},                  {"abc", 0},
-      {"007", 7},     {"2147483647", 2147483647}, {"99999999999999999999", 2147483647},
-      {"-2147483648", -2147483647 - 1},    {"-99999999999999999999", -2147483647 - 1},
+      {"", 0},
+      {"42", 42},
+      {" \t\n42abc", 42},
+      {"+5", 5},
+      {"-5", -5},
+      {"- 5", 0},
+      {"--5", 0},
+      {"abc", 0},
+      {"007", 7},
+      {"2147483647", 2147483647},
+      {"99999999999999999999", 2147483647},
+      {"-2147483648", -2147483647 - 1},
+      {"-99999999999999999999", -2147483647 - 1},
   };
   for (const Case& c : cases) EXPECT_EQ(c.value, DecimalValue(c.text)) << c.text;
   EXPECT_EQ(0, DecimalValue(nullptr));

@@ -51,8 +51,7 @@ TEST(AppendTraceMessageTest, TakesTheLastTextOfTheLastBlock) {
       {"", " - Please Check Trace-File !"},
       {kRefusedBlock, " - partner 'prdhost:00' not reached"},
       {kLogonBlock, " - Name or password is incorrect (repeat logon)"},
-      {std::string(kRefusedBlock) + kLogonBlock,
-       " - Name or password is incorrect (repeat logon)"},
+      {std::string(kRefusedBlock) + kLogonBlock, " - Name or password is incorrect (repeat logon)"},
       {std::string(kLogonBlock) + kBlockWithoutText, " - Please Check Trace-File !"},
       // Without a block header the last text of the file counts.
       {"ERROR       first\nERROR       second\nnoise\n", " - second"},
@@ -66,10 +65,8 @@ TEST(AppendTraceMessageTest, TakesTheLastTextOfTheLastBlock) {
       {"ERROR       no line end at all", " - no line end at all"},
       // Lines are read in pieces of 99 characters, each judged on its own.
       {"ERROR       " + long_text + "\n", " - " + std::string(99 - 12, 'x')},
-      {std::string(99, '-') + "ERROR       from the second piece\n",
-       " - from the second piece"},
-      {std::string(98, '-') + "ERROR       not at a piece start\n",
-       " - Please Check Trace-File !"},
+      {std::string(99, '-') + "ERROR       from the second piece\n", " - from the second piece"},
+      {std::string(98, '-') + "ERROR       not at a piece start\n", " - Please Check Trace-File !"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.appended, TraceMessageFor(c.trace)) << c.trace;
 }
