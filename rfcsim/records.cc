@@ -1,0 +1,78 @@
+#include "rfcsim/records.h"
+
+#include <cstdio>
+#include <ctime>
+
+#include "rfcsim/state.h"
+
+namespace rfcsim {
+
+namespace {
+
+const char kTraceFile[] = "Dev_Rfc.Trc";
+
+std::string LocalTime(const char* format) {
+  std::time_t now = std::time(nullptr);
+  std::tm* local = std::localtime(&now);
+  char text[64] = "";
+  if (local != nullptr) std::strftime(text, sizeof text, format, local);
+  return text;
+}
+
+// Writes the lines as one block in text mode, so they end the way the
+// platform's text files do.
+void AppendBlock(const char* head, const std::vector<std::string>& body) {
+  if (!Settings().trace) return;
+  std::FILE* file = std::fopen(kTraceFile, "a");
+  if (file == nullptr) return;
+  std::fprintf(file, "**** %s file opened at %s\n", head, LocalTime("%Y%m%d %H%M%S").c_str());
+  std::fputs("LOCATION    stand-in RFC library\n", file);
+  for (const std::string& line : body) std::fprintf(file, "%s\n", line.c_str());
+  std::fprintf(file, "TIME        %s\n", LocalTime("%a %b %d %H:%M:%S %Y").c_str());
+  std::fclose(file);
+}
+
+}  // namespace
+
+void TraceError(TraceLine kind, const std::string& text) {
+  const char* lead = kind == TraceLine::kError ? "ERROR       " : "       ======> ";
+  AppendBlock("ERROR", {lead + text});
+}
+
+// Not an error block: the probe takes the reason of a failure from the
+// last error block, and an ignored line is no such reason.
+void TraceWarnings(const std::vector<std::string>& lines) {
+  if (lines.empty()) return;
+  std::vector<std::string> body;
+  for (const std::string& line : lines) body.push_back("WARNING     " + line);
+  AppendBlock("WARNING", body);
+}
+
+void Journal(const std::string& line) {
+  const std::string& name = Settings().journal;
+  if (name.empty()) return;
+  std::FILE* file = std::fopen(name.c_str(), "a");
+  if (file == nullptr) return;
+  std::fwrite(line.data(), 1, line.size(), file);
+  std::fputc('\n', file);
+  std::fclose(file);
+}
+
+bool ReadWholeFile(const char* name, std::string* content) {
+  std::FILE* file = std::fopen(name, "rb");
+  if (file == nullptr) return false;
+  content->clear();
+  char buffer[4096];
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content->append(buffer, got);
+  std::fclose(file);
+  return true;
+}
+
+std::string Quoted(const char* text) {
+  return text == nullptr ? std::string("(null)") : Quoted(std::string(text));
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+}  // namespace rfcsim
