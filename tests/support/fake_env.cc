@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,16 +22,27 @@ FakeEnv::~FakeEnv() {
   InstallEnv(previous_);
 }
 
+std::string FakeEnv::Mapped(const char* path) const {
+  if (drive_root.empty()) return path;
+  const char* rest = path;
+  if (std::isalpha(static_cast<unsigned char>(rest[0])) && rest[1] == ':' && rest[2] == '\\')
+    rest += 2;
+  if (rest[0] != '\\') return path;
+  return drive_root + rest;
+}
+
 std::unique_ptr<InputFile> FakeEnv::OpenText(const char* path) {
-  return SystemEnv().OpenText(path);
+  return SystemEnv().OpenText(Mapped(path).c_str());
 }
-std::unique_ptr<InputFile> FakeEnv::OpenRaw(const char* path) { return SystemEnv().OpenRaw(path); }
+std::unique_ptr<InputFile> FakeEnv::OpenRaw(const char* path) {
+  return SystemEnv().OpenRaw(Mapped(path).c_str());
+}
 bool FakeEnv::ReplaceFile(InputFile& source, const char* path) {
-  return SystemEnv().ReplaceFile(source, path);
+  return SystemEnv().ReplaceFile(source, Mapped(path).c_str());
 }
-void FakeEnv::RemoveFile(const char* path) { SystemEnv().RemoveFile(path); }
+void FakeEnv::RemoveFile(const char* path) { SystemEnv().RemoveFile(Mapped(path).c_str()); }
 std::unique_ptr<LineSink> FakeEnv::OpenAppend(const char* path) {
-  return SystemEnv().OpenAppend(path);
+  return SystemEnv().OpenAppend(Mapped(path).c_str());
 }
 bool FakeEnv::ExistsBesideProgram(const char* name) { return beside_program.count(name) > 0; }
 

@@ -34,8 +34,13 @@ class FakeEnv : public Env {
   ClockTime clock = {9, 5, 17};
   std::set<std::string> beside_program;
   std::string output;
+  // When set, path texts rooted at a drive or a backslash (C:\PRTG_Path.Txt,
+  // \Program Files\...) name files below this directory instead of the root.
+  std::string drive_root;
 
  private:
+  std::string Mapped(const char* path) const;
+
   Env* previous_;
 };
 
