@@ -1,0 +1,197 @@
+#include "config/locate.h"
+
+#include <gtest/gtest.h>
+
+#include "app/run_state.h"
+#include "config/config_test_support.h"
+#include "config/locate_steps.h"
+
+namespace fernwatch {
+namespace {
+
+const char kExeXml[] = "PRTG Network Monitor/Custom Sensors/ExeXml/";
+
+struct NameCase {
+  const char* given;
+  const char* directory;
+  const char* name;
+  const char* listing;
+};
+
+// Completion at start, then the directory split of the location.
+TEST(ProfileName, CompletedAndSplit) {
+  const NameCase cases[] = {
+      {"PRD", "", "PRD.P00", ""},
+      {"prd.p01", "", "prd.p01", ""},
+      {"PRD.TXT", "", "PRD.TXT", ""},
+      {"AB", "", "AB.P00", ""},
+      {".P0", "", ".P0.P00", ""},
+      {"PRD.P", "", "PRD.P.P00", ""},
+      {"global", "", "SAP Lodestar.Gbl", "X"},
+      {"Global.P00", "", "SAP Lodestar.Gbl", "X"},
+      {"GLOBAL.P01", "", "GLOBAL.P01", ""},
+      {"D:\\Sensors\\PRD", "D:\\Sensors\\", "PRD.P00", ""},
+      {"D:\\x.y\\PRD", "D:\\x.y\\", "PRD.P00", ""},
+      {"D:\\Sensors\\GLOBAL", "D:\\Sensors\\", "SAP Lodestar.Gbl", "X"},
+      {"\\PRD", "", "\\PRD.P00", ""},
+      {"\\\\host\\PRD", "\\\\host\\", "PRD.P00", ""},
+  };
+  for (const NameCase& c : cases) {
+    FakeEnv fake;
+    g_run.ProfileName.assign(c.given);
+    CompleteProfileName();
+    SplitProfileDirectory();
+    EXPECT_STREQ(g_run.ProfileDirectory.c_str(), c.directory) << c.given;
+    EXPECT_STREQ(g_run.ProfileName.c_str(), c.name) << c.given;
+    EXPECT_STREQ(g_run.ListingRun.c_str(), c.listing) << c.given;
+  }
+}
+
+TEST(ProfileName, WithoutRoomForTheExtensionIsMissingNotCut) {
+  FakeEnv fake;
+  const std::string name(60, 'N');
+  g_run.ProfileName.assign(name.c_str());
+  EXPECT_EQ(ExitStatusOf(CompleteProfileName), 2);
+  EXPECT_EQ(fake.output, ErrorDocument("Error 1002: Profile " + name + " is missing..."));
+}
+
+class LocateTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fake.drive_root = scratch.path() + "/drive";
+    g_run.OutputMode.assign("EXEXML");
+  }
+  void Locate(const char* first_argument, const char* arguments = "") {
+    g_run.ProfileName.assign(first_argument);
+    g_run.ArgumentText.assign(arguments);
+    CompleteProfileName();
+    status = ExitStatusOf(LocateProfile);
+  }
+  void ExpectLocated(const char* directory, const char* mode) {
+    EXPECT_EQ(status, -1) << fake.output;
+    EXPECT_STREQ(g_run.ProfileDirectory.c_str(), directory);
+    EXPECT_STREQ(g_run.OutputMode.c_str(), mode);
+    EXPECT_NE(g_run.ProfileFile, nullptr);
+  }
+  void ExpectFailure(const std::string& message) {
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(fake.output, ErrorDocument(message));
+  }
+
+  ScratchDirectory scratch;
+  FakeEnv fake;
+  int status = 0;
+};
+
+TEST_F(LocateTest, FrontEndOpensTheProfileAsGiven) {
+  scratch.Write("Sensors/PRD.P00", "");
+  scratch.Write("drive/Program Files/" + std::string(kExeXml) + "PRD.P00", "");
+  fake.beside_program = {"Brixtel.Frontend", "Tessiva.Frontend"};
+  Locate("Sensors\\PRD");
+  ExpectLocated("Sensors\\", "Tessiva");
+  EXPECT_STREQ(g_run.ProfilePath.c_str(), "Sensors\\PRD.P00");
+}
+
+TEST_F(LocateTest, FrontEndProfileMissingNamesTheWholePath) {
+  fake.beside_program = {"Quorvane.Frontend"};
+  Locate("Sensors\\PRD", "@");
+  ExpectFailure("Error 1002: Profile Sensors\\PRD.P00 is missing...");
+}
+
+TEST_F(LocateTest, MarkerSkipsThePrtgSearch) {
+  scratch.Write("PRD.P00", "");
+  scratch.Write("drive/PRTG_Path.Txt", "C:\\Elsewhere\n");
+  Locate("PRD", "X @");
+  ExpectLocated("", "EXEXML");
+  EXPECT_STREQ(g_run.ProfilePath.c_str(), "PRD.P00");
+
+  Locate("Sensors\\QAS", "@");
+  ExpectFailure("Error 1002: Profile Sensors\\QAS.P00 is missing...");
+}
+
+TEST_F(LocateTest, MarkerInAListingRunLocatesNothing) {
+  scratch.Write("SAP Lodestar.Gbl", "");
+  Locate("GLOBAL", "SENSOR1 @");
+  EXPECT_EQ(status, -1);
+  EXPECT_TRUE(g_run.ProfilePath.empty());
+  EXPECT_EQ(g_run.ProfileFile, nullptr);
+}
+
+struct PrtgCase {
+  bool has_path_file;
+  std::string path_file;  // content of C:\PRTG_Path.Txt
+  std::string profile;    // where PRD.P00 lies below the scratch directory
+  const char* directory;  // ProfileDirectory found, null: failure
+  const char* message;    // the failure
+};
+
+// The first argument's directory is dropped in the search.
+TEST(PrtgSearch, FindsTheSensorDirectoryOrFails) {
+  const std::string exexml = kExeXml;
+  const std::string program_files = "drive/Program Files/" + exexml;
+  const std::string long_directory(60, 'L');
+  const PrtgCase cases[] = {
+      {true, "C:\\Program Files\r\n", program_files,
+       "C:\\Program Files\\PRTG Network Monitor\\Custom Sensors\\ExeXml\\"},
+      {true, "comment\nC:\\Old\n\\PRTG\n", "drive/PRTG/Custom Sensors/ExeXml/",
+       "\\PRTG\\Custom Sensors\\ExeXml\\"},
+      {true, "C:\\Sensors\\EXEXML\\", "drive/Sensors/EXEXML/", "C:\\Sensors\\EXEXML\\"},
+      {true, "no path here\n", "drive/" + exexml,
+       "\\PRTG Network Monitor\\Custom Sensors\\ExeXml\\"},
+      {true, "C:\\Sensors", "drive/Sensors/", nullptr, "Sorry, invalid Path-Usage..."},
+      {true, "C:\\Other", program_files, nullptr, "Error 1002: Profile PRD.P00 is missing..."},
+      {false, "", "drive/Programme/" + exexml,
+       "\\Programme\\PRTG Network Monitor\\Custom Sensors\\ExeXml\\"},
+      {false, "", "drive/Program Files (x86)/" + exexml,
+       "\\Program Files (x86)\\PRTG Network Monitor\\Custom Sensors\\ExeXml\\"},
+      {false, "", "", nullptr, "Sorry, invalid Path-Usage..."},
+      {false, "", "elsewhere/", nullptr, "Error 1002: Profile PRD.P00 is missing..."},
+      // Longer than ProfileDirectory: refused rather than cut.
+      {true, "C:\\" + long_directory, "drive/" + long_directory + "/" + exexml, nullptr,
+       "Sorry, invalid Path-Usage..."},
+  };
+  for (const PrtgCase& c : cases) {
+    SCOPED_TRACE(c.profile);
+    ScratchDirectory scratch;
+    FakeEnv fake;
+    fake.drive_root = scratch.path() + "/drive";
+    g_run.OutputMode.assign("EXEXML");
+    if (c.has_path_file) scratch.Write("drive/PRTG_Path.Txt", c.path_file);
+    scratch.Write(c.profile + "PRD.P00", "");
+    g_run.ProfileName.assign("D:\\Given\\PRD");
+    CompleteProfileName();
+    int status = ExitStatusOf(LocateProfile);
+    if (c.directory != nullptr) {
+      EXPECT_EQ(status, -1) << fake.output;
+      EXPECT_STREQ(g_run.ProfileDirectory.c_str(), c.directory);
+      EXPECT_STREQ(g_run.OutputMode.c_str(), "EXEXML");
+      EXPECT_NE(g_run.ProfileFile, nullptr);
+    } else {
+      EXPECT_EQ(status, 2);
+      EXPECT_EQ(fake.output, ErrorDocument(c.message));
+    }
+  }
+}
+
+// A line longer than 99 characters arrives in pieces, each judged alone.
+TEST_F(LocateTest, PrtgPathFilePiecesAreJudgedAlone) {
+  scratch.Write("drive/PRTG_Path.Txt", std::string(99, 'x') + "C:\\PRTG\n");
+  scratch.Write("drive/PRTG/Custom Sensors/ExeXml/PRD.P00", "");
+  Locate("PRD");
+  ExpectLocated("C:\\PRTG\\Custom Sensors\\ExeXml\\", "EXEXML");
+}
+
+// The global listing below "Program Files (x86)" has a path one character
+// longer than ProfilePath: the file is still the one opened.
+TEST_F(LocateTest, PathBeyondProfilePathStillOpensTheRightFile) {
+  scratch.Write("drive/PRTG_Path.Txt", "C:\\Program Files (x86)\\PRTG Network Monitor\n");
+  scratch.Write("drive/Program Files (x86)/PRTG Network Monitor/Custom Sensors/ExeXml/"
+                "SAP Lodestar.Gbl", "");
+  Locate("GLOBAL");
+  ExpectLocated("C:\\Program Files (x86)\\PRTG Network Monitor\\Custom Sensors\\ExeXml\\",
+                "EXEXML");
+  EXPECT_EQ(g_run.ProfilePath.size(), g_run.ProfilePath.kCapacity);
+}
+
+}  // namespace
+}  // namespace fernwatch

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/run_state.h"
+#include "config/config_path.h"
+#include "config/config_test_support.h"
+#include "config/profile_check.h"
+#include "config/system_profile.h"
+
+namespace fernwatch {
+namespace {
+
+const char kSecret[] = "Password...: 05&4qq~Ga@=dU0@c%Xd'\"`{v";  // "secret"
+const char kLengthZero[] = "Password...: 76&2fese{p{czw`}xz}{|zqw";
+
+std::vector<std::string> CompleteProfile() {
+  return {"Extcompany.: SAMPLE", "Destination: PRD",  "Client.....: 100",
+          "User.......: monitor", kSecret,             "Language...: E",
+          "Mode.......: R/3",    "Hostname...: prdhost", "Sysnr......: 00",
+          "Gwhost.....: prdhost", "Gwservice..: sapgw00"};
+}
+
+class ProfileReaderTest : public ::testing::Test {
+ protected:
+  // Writes the lines as PRD.P00 and reads them in `form`; the exit status,
+  // -1 when the reader returned.
+  int Read(const std::vector<std::string>& lines, ProfileForm form = ProfileForm::kSingle) {
+    std::string content;
+    for (const std::string& line : lines) content += line + "\r\n";
+    scratch.Write("PRD.P00", content);
+    g_run.ProfileName.assign("PRD.P00");
+    return ExitStatusOf([form] { ReadSystemProfile(OpenConfigFile("PRD.P00"), form); });
+  }
+  std::vector<std::string> With(const std::string& line) {
+    std::vector<std::string> lines = CompleteProfile();
+    lines.push_back(line);
+    return lines;
+  }
+  std::vector<std::string> Without(const std::string& label) {
+    std::vector<std::string> lines;
+    for (const std::string& line : CompleteProfile())
+      if (line.compare(0, label.size(), label) != 0) lines.push_back(line);
+    return lines;
+  }
+
+  ScratchDirectory scratch;
+  FakeEnv fake;
+};
+
+TEST_F(ProfileReaderTest, ReadsLabelledValuesFromColumnFourteen) {
+  EXPECT_EQ(Read(With("user.......: other")), -1);  // labels are case-sensitive
+  const SystemProfile& profile = g_run.Profile;
+  EXPECT_STREQ(profile.User.c_str(), "MONITOR");
+  EXPECT_STREQ(profile.Password.c_str(), "secret");
+  EXPECT_STREQ(profile.Gwservice.c_str(), "sapgw00");
+
+  Read(With("Client.....:100"));
+  EXPECT_STREQ(profile.Client.c_str(), "00");
+  Read(With("Client.....:  100"));
+  EXPECT_STREQ(profile.Client.c_str(), " 100");
+  Read(With("Extcompany.: " + std::string(60, 'E') + "0123456789"));
+  EXPECT_EQ(profile.Extcompany.size(), 60u);
+  Read(With("Sysnr......: 07"));
+  EXPECT_STREQ(profile.Sysnr.c_str(), "07");
+}
+
+struct FaultCase {
+  std::vector<std::string> lines;
+  const char* message;  // null: no fault
+};
+
+TEST_F(ProfileReaderTest, SingleFormReportsTheFirstFaultByPrecedence) {
+  const std::string secret = kSecret;
+  const FaultCase cases[] = {
+      {Without("User"), "Error 1006: Username in Profile PRD.P00 is missing..."},
+      {Without("Password"), "Error 1007: Password in Profile PRD.P00 is missing..."},
+      {With(kLengthZero), "Error 1007: Password in Profile PRD.P00 is missing..."},
+      {With("Language...:"), "Error 1003: Invalid Parameter(s) at PRD.P00 found..."},
+      {With("Language...: D"), nullptr},
+      {With("Destination: PR"), "Error 1003: Invalid Parameter(s) at PRD.P00 found..."},
+      {With(secret.substr(0, secret.size() - 1)),
+       "Error 1004: Invalid Password in Profile PRD.P00 found..."},
+      {With(secret + "x"), "Error 1004: Invalid Password in Profile PRD.P00 found..."},
+      {With("Password...: 15&4qq~Ga@=dU0@c%Xd'\"`{v"),
+       "Error 1005: Wrong Password in Profile PRD.P00 found..."},
+      {{"Password...: 15&4qq~Ga@=dU0@c%Xd'\"`{v"},
+       "Error 1005: Wrong Password in Profile PRD.P00 found..."},
+      {{"Destination: PR", "Password...:"}, "Error 1006: Username in Profile PRD.P00 is missing..."},
+      {{"Destination: PR", "User.......: u1"},
+       "Error 1007: Password in Profile PRD.P00 is missing..."},
+      // Too long for their fields: refused rather than cut to another name.
+      {With("Destination: PRD_SYSTEM_1"), "Error 1003: Invalid Parameter(s) at PRD.P00 found..."},
+      {With("User.......: " + std::string(48, 'U')),
+       "Error 1003: Invalid Parameter(s) at PRD.P00 found..."},
+  };
+  for (const FaultCase& c : cases) {
+    FakeEnv fake;
+    int status = Read(c.lines);
+    SCOPED_TRACE(c.lines.back());
+    if (c.message == nullptr) {
+      EXPECT_EQ(status, -1) << fake.output;
+    } else {
+      EXPECT_EQ(status, 2);
+      EXPECT_EQ(fake.output, ErrorDocument(c.message));
+    }
+  }
+}
+
+TEST_F(ProfileReaderTest, SingleFormStopsAtAPasswordFault) {
+  EXPECT_EQ(Read({"Password...: short", "User.......: monitor"}), 2);
+  EXPECT_TRUE(g_run.Profile.User.empty());
+}
+
+// A line longer than a read arrives in pieces, each judged as a line: 159
+// characters in the single form, 199 in the listing form.
+TEST_F(ProfileReaderTest, LongLinesArriveInPieces) {
+  const std::string joined = std::string(159, '-') + "Sysnr......: 42";
+  Read(With(joined));
+  EXPECT_STREQ(g_run.Profile.Sysnr.c_str(), "42");
+  Read(With(joined), ProfileForm::kListing);
+  EXPECT_STREQ(g_run.Profile.Sysnr.c_str(), "00");
+}
+
+TEST_F(ProfileReaderTest, ListingFormMarksTheSystemAndReadsOn) {
+  EXPECT_EQ(Read(CompleteProfile(), ProfileForm::kListing), -1);
+  EXPECT_STREQ(g_run.SystemFailed.c_str(), "");
+
+  // The record is not cleared: a later profile keeps what it does not set.
+  std::vector<std::string> second = {"Password...: 15&4qq~Ga@=dU0@c%Xd'\"`{v",
+                                     "User.......: other", "Gwservice..: x"};
+  EXPECT_EQ(Read(second, ProfileForm::kListing), -1);
+  EXPECT_STREQ(g_run.SystemFailed.c_str(), "X");
+  EXPECT_STREQ(g_run.Profile.Password.c_str(), "secret");
+  EXPECT_STREQ(g_run.Profile.User.c_str(), "OTHER");
+  EXPECT_STREQ(g_run.Profile.Hostname.c_str(), "prdhost");
+  EXPECT_TRUE(fake.output.empty());
+}
+
+// The profile tool words its findings as the run does.
+TEST(ProfileFaultMessage, NamesTheProfile) {
+  EXPECT_STREQ(ProfileFaultMessage(ProfileFault::kWrongPassword, "QAS.P00").c_str(),
+               "Error 1005: Wrong Password in Profile QAS.P00 found...");
+}
+
+}  // namespace
+}  // namespace fernwatch
