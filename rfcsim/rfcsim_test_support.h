@@ -97,6 +97,7 @@ inline RFC_TABLE Table(const char* name, ITAB_H itab, unsigned leng) {
 // The outcome of one call: return code, exception name, rows received.
 struct Result {
   int rc = -1;
+  bool received = false;  // the call got as far as RfcReceive
   std::string exception;
   std::vector<std::string> rows;
 };
@@ -142,7 +143,10 @@ inline Result ReadTable(RFC_HANDLE handle, const std::string& table_name,
   char function[] = "RFC_GET_TABLE_ENTRIES";
   RFC_RC rc = RfcCall(handle, function, exporting, tables);
   rfc_char_t* exception = nullptr;
-  if (rc == RFC_OK) rc = RfcReceive(handle, importing, tables, &exception);
+  if (rc == RFC_OK) {
+    result.received = true;
+    rc = RfcReceive(handle, importing, tables, &exception);
+  }
   Finish(rc, exception, itab, leng, &result);
   if (rc == RFC_OK) {
     EXPECT_EQ(number_of_entries, static_cast<int32_t>(result.rows.size()));
@@ -167,7 +171,10 @@ inline Result CallCpu(RFC_HANDLE handle, unsigned leng = 48) {
   char function[] = "GET_CPU_ALL";
   RFC_RC rc = RfcCall(handle, function, exporting, tables);
   rfc_char_t* exception = nullptr;
-  if (rc == RFC_OK) rc = RfcReceive(handle, importing, tables, &exception);
+  if (rc == RFC_OK) {
+    result.received = true;
+    rc = RfcReceive(handle, importing, tables, &exception);
+  }
   Finish(rc, exception, itab, leng, &result);
   ItDelete(itab);
   return result;
@@ -181,7 +188,10 @@ inline Result CallBare(RFC_HANDLE handle, const char* function_module) {
   Result result;
   RFC_RC rc = RfcCall(handle, &function[0], none, no_tables);
   rfc_char_t* exception = nullptr;
-  if (rc == RFC_OK) rc = RfcReceive(handle, none, no_tables, &exception);
+  if (rc == RFC_OK) {
+    result.received = true;
+    rc = RfcReceive(handle, none, no_tables, &exception);
+  }
   Finish(rc, exception, nullptr, 0, &result);
   return result;
 }
@@ -222,6 +232,16 @@ class HandlerInstalled {
     RfcEnvironment(&env);
   }
 };
+
+// The error blocks of Dev_Rfc.Trc: for each, the line after LOCATION.
+inline std::vector<std::string> TraceTexts(const Workspace& workspace) {
+  std::vector<std::string> texts;
+  std::vector<std::string> lines = Lines(workspace.Read("Dev_Rfc.Trc"));
+  for (size_t i = 0; i + 2 < lines.size(); ++i) {
+    if (lines[i].rfind("**** ERROR file opened at ", 0) == 0) texts.push_back(lines[i + 2]);
+  }
+  return texts;
+}
 
 inline RFC_ERROR_INFO LastError() {
   RFC_ERROR_INFO info;
