@@ -32,18 +32,22 @@ void ApplyDesignatedFrontEnds() {
 }
 
 // A PRTG sensor keeps its configuration in a directory ending in ExeXml
-// (any case) and one more character; one too long for ProfileDirectory
-// cannot serve the files read after it either.
-void CheckSensorDirectory(const ConfigPath& directory) {
-  const size_t length = directory.size();
-  if (length < 7 || length > g_run.ProfileDirectory.kCapacity)
-    FailWithErrorDocument("Sorry, invalid Path-Usage...");
+// (any case) and one more character.
+bool IsSensorDirectory(const ConfigPath& directory) {
+  if (directory.size() < 7) return false;
   FixedText<6> tail;
-  tail.assign(directory.c_str() + length - 7, 6);
+  tail.assign(directory.c_str() + directory.size() - 7, 6);
   tail.to_upper();
-  if (!tail.equals(kPrtgMode)) FailWithErrorDocument("Sorry, invalid Path-Usage...");
+  return tail.equals(kPrtgMode);
+}
+
+// One too long for ProfileDirectory cannot serve the files read after it
+// either. The six characters checked become the OutputMode: "EXEXML".
+void CheckSensorDirectory(const ConfigPath& directory) {
+  if (!IsSensorDirectory(directory) || directory.size() > g_run.ProfileDirectory.kCapacity)
+    FailWithErrorDocument("Sorry, invalid Path-Usage...");
   g_run.ProfileDirectory.assign(directory);
-  g_run.OutputMode.assign(tail);
+  g_run.OutputMode.assign(kPrtgMode);
 }
 
 void SearchPrtgSensor() {
