@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/run_state.h"
+#include "rfc/connection.h"
+#include "support/fake_env.h"
+
+namespace fernwatch {
+namespace {
+
+// PRD on prdhost/00 and through the gateway prdgw/sapgw00; every call is
+// journalled.
+const char kLandscape[] =
+    "[library]\njournal = journal.txt\n"
+    "[PRD]\nashost = prdhost\nsysnr = 00\ngwhost = prdgw\ngwserv = sapgw00\nclient = 100\n"
+    "user = MONITOR\npasswd = secret\nuser = LONGER_MONITOR\npasswd = a.longer.secret\n";
+
+class OpenConnectionTest : public ::testing::Test {
+ protected:
+  OpenConnectionTest() {
+    dir_.Write("RfcSim.ini", kLandscape);
+    SystemProfile& profile = g_run.Profile;
+    profile.Destination.assign("PRD");
+    profile.Client.assign("100");
+    profile.User.assign("MONITOR");
+    profile.Password.assign("secret");
+    profile.Language.assign("E");
+    profile.Hostname.assign("prdhost");
+    profile.Sysnr.assign("00");
+    profile.Gwhost.assign("prdgw");
+    profile.Gwservice.assign("sapgw00");
+  }
+  std::string Journal() const { return dir_.Read("journal.txt"); }
+
+  FakeEnv env_;
+  ScratchDirectory dir_;
+};
+
+TEST_F(OpenConnectionTest, RecordsPadUserAndPasswordAndPickTheRouteByMode) {
+  const std::string logon = " client=\"100\" user=\"MONITOR     \" password=\"secret    \" ";
+  const std::string r3 = "host=\"prdhost\" sysnr=0 gwhost=\"prdgw\" gwservice=\"sapgw00\"\n";
+  struct Case {
+    const char* mode;
+    const char* user;
+    const char* password;
+    std::string line;
+  } cases[] = {
+      {"R/3", "MONITOR", "secret",
+       "RfcOpen mode=0 destination=\"PRD\"" + logon + "language=\"E\" " + r3},
+      {"R/2", "MONITOR", "secret",
+       "RfcOpen mode=1 destination=\"PRD\"" + logon +
+           "language=\"E\" gwhost=\"prdgw\" gwservice=\"sapgw00\"\n"},
+      {"r/2", "MONITOR", "secret", "RfcOpen mode=0 " + std::string()},
+      {"R/2 ", "MONITOR", "secret", "RfcOpen mode=0 " + std::string()},
+      {"R/3", "LONGER_MONITOR", "a.longer.secret",
+       "user=\"LONGER_MONITOR\" password=\"a.longer.secret\" "},
+  };
+  for (const Case& c : cases) {
+    dir_.Write("journal.txt", "");
+    g_run.Profile.Mode.assign(c.mode);
+    g_run.Profile.User.assign(c.user);
+    g_run.Profile.Password.assign(c.password);
+    EXPECT_NE(0u, OpenConnection()) << c.mode;
+    EXPECT_NE(std::string::npos, Journal().find(c.line)) << Journal();
+  }
+  EXPECT_EQ("", env_.output);
+}
+
+TEST_F(OpenConnectionTest, HostOverrideWithoutValueOpensNothing) {
+  g_run.TypedArgumentText.assign("USERS,HOST=");
+  g_run.ArgumentText.assign("USERS,HOST=");
+  EXPECT_EQ(0u, OpenConnection());
+  EXPECT_NE(std::string::npos, Journal().find(" host=(null) sysnr=0 "));
+}
+
+TEST_F(OpenConnectionTest, DestinationFileBecomesSapRfcIniAndTheStringIsUsed) {
+  const std::string configuration = "DEST=PRD\r\nASHOST=prdhost SYSNR=00\r\n\x01\xff end";
+  dir_.Write("SapRfc.PRD", configuration);
+  dir_.Write("SapRfc.ini", "DEST=PRD ASHOST=stale SYSNR=99 and a longer old content\n");
+  EXPECT_NE(0u, OpenConnection());
+  EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.output);
+  EXPECT_EQ(configuration, dir_.Read("SapRfc.ini"));
+  EXPECT_EQ("RfcOpenEx \"CLIENT=100 USER=MONITOR PASSWD=secret LANG=D DEST=PRD\"\n", Journal());
+}
+
+TEST_F(OpenConnectionTest, NoOpenWhenSapRfcIniCannotBeWritten) {
+  dir_.Write("SapRfc.PRD", "DEST=PRD ASHOST=prdhost SYSNR=00\n");
+  dir_.Write("SapRfc.ini/blocks", "a directory stands where the copy would go");
+  EXPECT_EQ(0u, OpenConnection());
+  EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.output);
+  EXPECT_EQ("", Journal());
+}
+
+}  // namespace
+}  // namespace fernwatch
