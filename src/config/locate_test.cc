@@ -24,9 +24,7 @@ TEST(ProfileName, CompletedAndSplit) {
       {"PRD", "", "PRD.P00", ""},
       {"prd.p01", "", "prd.p01", ""},
       {"PRD.TXT", "", "PRD.TXT", ""},
-      {"AB", "", "AB.P00", ""},
       {".P0", "", ".P0.P00", ""},
-      {"PRD.P", "", "PRD.P.P00", ""},
       {"global", "", "SAP Lodestar.Gbl", "X"},
       {"Global.P00", "", "SAP Lodestar.Gbl", "X"},
       {"GLOBAL.P01", "", "GLOBAL.P01", ""},
@@ -57,62 +55,50 @@ TEST(ProfileName, WithoutRoomForTheExtensionIsMissingNotCut) {
 
 class LocateTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    fake.drive_root = scratch.path() + "/drive";
+  void SetUp() override { fake.drive_root = scratch.path() + "/drive"; }
+  // Locates the profile for the first argument; the exit status, -1 when
+  // it was located.
+  int Locate(const char* first_argument, const char* arguments = "") {
     g_run.OutputMode.assign("EXEXML");
-  }
-  void Locate(const char* first_argument, const char* arguments = "") {
     g_run.ProfileName.assign(first_argument);
     g_run.ArgumentText.assign(arguments);
     CompleteProfileName();
-    status = ExitStatusOf(LocateProfile);
-  }
-  void ExpectLocated(const char* directory, const char* mode) {
-    EXPECT_EQ(status, -1) << fake.output;
-    EXPECT_STREQ(g_run.ProfileDirectory.c_str(), directory);
-    EXPECT_STREQ(g_run.OutputMode.c_str(), mode);
-    EXPECT_NE(g_run.ProfileFile, nullptr);
-  }
-  void ExpectFailure(const std::string& message) {
-    EXPECT_EQ(status, 2);
-    EXPECT_EQ(fake.output, ErrorDocument(message));
+    return ExitStatusOf(LocateProfile);
   }
 
   ScratchDirectory scratch;
   FakeEnv fake;
-  int status = 0;
 };
 
-TEST_F(LocateTest, FrontEndOpensTheProfileAsGiven) {
+// Front-ends and "@" take the profile as given; the PRTG files are not
+// looked at.
+TEST_F(LocateTest, FrontEndsAndTheMarkerOpenTheProfileAsGiven) {
   scratch.Write("Sensors/PRD.P00", "");
+  scratch.Write("drive/PRTG_Path.Txt", "C:\\Program Files\n");
   scratch.Write("drive/Program Files/" + std::string(kExeXml) + "PRD.P00", "");
   fake.beside_program = {"Brixtel.Frontend", "Tessiva.Frontend"};
-  Locate("Sensors\\PRD");
-  ExpectLocated("Sensors\\", "Tessiva");
+  EXPECT_EQ(Locate("Sensors\\PRD"), -1);
+  EXPECT_STREQ(g_run.OutputMode.c_str(), "Tessiva");
   EXPECT_STREQ(g_run.ProfilePath.c_str(), "Sensors\\PRD.P00");
-}
+  EXPECT_NE(g_run.ProfileFile, nullptr);
 
-TEST_F(LocateTest, FrontEndProfileMissingNamesTheWholePath) {
+  fake.beside_program.clear();
+  EXPECT_EQ(Locate("Sensors\\PRD", "X @"), -1);
+  EXPECT_STREQ(g_run.OutputMode.c_str(), "EXEXML");
+  EXPECT_STREQ(g_run.ProfileDirectory.c_str(), "Sensors\\");
+  EXPECT_NE(g_run.ProfileFile, nullptr);
+
+  EXPECT_EQ(Locate("Sensors\\QAS", "@"), 2);
+  EXPECT_EQ(fake.output, ErrorDocument("Error 1002: Profile Sensors\\QAS.P00 is missing..."));
+  fake.output.clear();
   fake.beside_program = {"Quorvane.Frontend"};
-  Locate("Sensors\\PRD", "@");
-  ExpectFailure("Error 1002: Profile Sensors\\PRD.P00 is missing...");
-}
-
-TEST_F(LocateTest, MarkerSkipsThePrtgSearch) {
-  scratch.Write("PRD.P00", "");
-  scratch.Write("drive/PRTG_Path.Txt", "C:\\Elsewhere\n");
-  Locate("PRD", "X @");
-  ExpectLocated("", "EXEXML");
-  EXPECT_STREQ(g_run.ProfilePath.c_str(), "PRD.P00");
-
-  Locate("Sensors\\QAS", "@");
-  ExpectFailure("Error 1002: Profile Sensors\\QAS.P00 is missing...");
+  EXPECT_EQ(Locate("Sensors\\QAS"), 2);
+  EXPECT_EQ(fake.output, ErrorDocument("Error 1002: Profile Sensors\\QAS.P00 is missing..."));
 }
 
 TEST_F(LocateTest, MarkerInAListingRunLocatesNothing) {
   scratch.Write("SAP Lodestar.Gbl", "");
-  Locate("GLOBAL", "SENSOR1 @");
-  EXPECT_EQ(status, -1);
+  EXPECT_EQ(Locate("GLOBAL", "SENSOR1 @"), -1);
   EXPECT_TRUE(g_run.ProfilePath.empty());
   EXPECT_EQ(g_run.ProfileFile, nullptr);
 }
@@ -130,6 +116,8 @@ TEST(PrtgSearch, FindsTheSensorDirectoryOrFails) {
   const std::string exexml = kExeXml;
   const std::string program_files = "drive/Program Files/" + exexml;
   const std::string long_directory(60, 'L');
+  const std::string long_path_directory =
+      "C:\\" + std::string(55, 'P') + "\\Custom Sensors\\ExeXml\\";
   const PrtgCase cases[] = {
       {true, "C:\\Program Files\r\n", program_files,
        "C:\\Program Files\\PRTG Network Monitor\\Custom Sensors\\ExeXml\\"},
@@ -146,6 +134,12 @@ TEST(PrtgSearch, FindsTheSensorDirectoryOrFails) {
        "\\Program Files (x86)\\PRTG Network Monitor\\Custom Sensors\\ExeXml\\"},
       {false, "", "", nullptr, "Sorry, invalid Path-Usage..."},
       {false, "", "elsewhere/", nullptr, "Error 1002: Profile PRD.P00 is missing..."},
+      // A line longer than 99 characters arrives in pieces, judged alone.
+      {true, std::string(99, 'x') + "C:\\PRTG\n", "drive/PRTG/Custom Sensors/ExeXml/",
+       "C:\\PRTG\\Custom Sensors\\ExeXml\\"},
+      // Longer than ProfilePath: the whole path is the one opened.
+      {true, "C:\\" + std::string(55, 'P'), "drive/" + std::string(55, 'P') + "/Custom Sensors/ExeXml/",
+       long_path_directory.c_str()},
       // Longer than ProfileDirectory: refused rather than cut.
       {true, "C:\\" + long_directory, "drive/" + long_directory + "/" + exexml, nullptr,
        "Sorry, invalid Path-Usage..."},
@@ -171,26 +165,6 @@ TEST(PrtgSearch, FindsTheSensorDirectoryOrFails) {
       EXPECT_EQ(fake.output, ErrorDocument(c.message));
     }
   }
-}
-
-// A line longer than 99 characters arrives in pieces, each judged alone.
-TEST_F(LocateTest, PrtgPathFilePiecesAreJudgedAlone) {
-  scratch.Write("drive/PRTG_Path.Txt", std::string(99, 'x') + "C:\\PRTG\n");
-  scratch.Write("drive/PRTG/Custom Sensors/ExeXml/PRD.P00", "");
-  Locate("PRD");
-  ExpectLocated("C:\\PRTG\\Custom Sensors\\ExeXml\\", "EXEXML");
-}
-
-// The global listing below "Program Files (x86)" has a path one character
-// longer than ProfilePath: the file is still the one opened.
-TEST_F(LocateTest, PathBeyondProfilePathStillOpensTheRightFile) {
-  scratch.Write("drive/PRTG_Path.Txt", "C:\\Program Files (x86)\\PRTG Network Monitor\n");
-  scratch.Write("drive/Program Files (x86)/PRTG Network Monitor/Custom Sensors/ExeXml/"
-                "SAP Lodestar.Gbl", "");
-  Locate("GLOBAL");
-  ExpectLocated("C:\\Program Files (x86)\\PRTG Network Monitor\\Custom Sensors\\ExeXml\\",
-                "EXEXML");
-  EXPECT_EQ(g_run.ProfilePath.size(), g_run.ProfilePath.kCapacity);
 }
 
 }  // namespace

@@ -83,6 +83,8 @@ TEST_F(ProfileReaderTest, SingleFormReportsTheFirstFaultByPrecedence) {
       {With(secret.substr(0, secret.size() - 1)),
        "Error 1004: Invalid Password in Profile PRD.P00 found..."},
       {With(secret + "x"), "Error 1004: Invalid Password in Profile PRD.P00 found..."},
+      {With("Password...: A" + secret.substr(14)),  // header not four digits
+       "Error 1004: Invalid Password in Profile PRD.P00 found..."},
       {With("Password...: 15&4qq~Ga@=dU0@c%Xd'\"`{v"),
        "Error 1005: Wrong Password in Profile PRD.P00 found..."},
       {{"Password...: 15&4qq~Ga@=dU0@c%Xd'\"`{v"},
@@ -136,12 +138,6 @@ TEST_F(ProfileReaderTest, ListingFormMarksTheSystemAndReadsOn) {
   EXPECT_STREQ(g_run.Profile.User.c_str(), "OTHER");
   EXPECT_STREQ(g_run.Profile.Hostname.c_str(), "prdhost");
   EXPECT_TRUE(fake.output.empty());
-}
-
-// The profile tool words its findings as the run does.
-TEST(ProfileFaultMessage, NamesTheProfile) {
-  EXPECT_STREQ(ProfileFaultMessage(ProfileFault::kWrongPassword, "QAS.P00").c_str(),
-               "Error 1005: Wrong Password in Profile QAS.P00 found...");
 }
 
 }  // namespace
