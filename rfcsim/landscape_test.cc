@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 namespace rfcsim {
 namespace {
 
@@ -149,6 +152,17 @@ TEST(LandscapeTest, SensorRowFieldsSitAtTheirOffsetsCutToWidth) {
   EXPECT_EQ(row.substr(45, 10), "1234567890");
   EXPECT_EQ(row.substr(55, 8), "UNITS_TO");
   EXPECT_EQ(BuildSensorRow({"S", "", "t"}), "S" + std::string(11, ' ') + "t" + std::string(50, ' '));
+}
+
+TEST(LandscapeTest, TheBundledDemoReadsWhole) {
+  std::ifstream file(FERNWATCH_DEMO_LANDSCAPE, std::ios::binary);
+  ASSERT_TRUE(file.good());
+  std::stringstream text;
+  text << file.rdbuf();
+  Landscape landscape = ParseLandscape(text.str());
+  EXPECT_TRUE(landscape.unreadable.empty());
+  ASSERT_FALSE(landscape.systems.empty());
+  EXPECT_FALSE(landscape.systems[0].tables.empty());
 }
 
 }  // namespace
