@@ -55,25 +55,25 @@ struct FieldRule {
   size_t (*length)(const SystemProfile&);
 };
 
-#define FERNWATCH_FIELD(label, minimum, field, store) \
-  { label, minimum, store<&SystemProfile::field>, LengthOf<&SystemProfile::field> }
+template <auto Field, bool (*Store)(SystemProfile*, const ProfileValue&) = StoreValue<Field>>
+constexpr FieldRule Rule(const char* label, size_t minimum) {
+  return {label, minimum, Store, LengthOf<Field>};
+}
 
 // In the order in which the record check compares the minimum lengths.
 const FieldRule kFieldRules[] = {
-    FERNWATCH_FIELD("Extcompany.:", 2, Extcompany, StoreValue),
-    FERNWATCH_FIELD("Destination:", 3, Destination, StoreValue),
-    FERNWATCH_FIELD("Client.....:", 3, Client, StoreValue),
-    FERNWATCH_FIELD(kUserLabel, 2, User, StoreUpperCase),
+    Rule<&SystemProfile::Extcompany>("Extcompany.:", 2),
+    Rule<&SystemProfile::Destination>("Destination:", 3),
+    Rule<&SystemProfile::Client>("Client.....:", 3),
+    Rule<&SystemProfile::User, StoreUpperCase<&SystemProfile::User>>(kUserLabel, 2),
     {kPasswordLabel, 2, nullptr, LengthOf<&SystemProfile::Password>},
-    FERNWATCH_FIELD("Language...:", 1, Language, StoreValue),
-    FERNWATCH_FIELD("Mode.......:", 3, Mode, StoreValue),
-    FERNWATCH_FIELD("Hostname...:", 2, Hostname, StoreValue),
-    FERNWATCH_FIELD("Sysnr......:", 2, Sysnr, StoreValue),
-    FERNWATCH_FIELD("Gwhost.....:", 2, Gwhost, StoreValue),
-    FERNWATCH_FIELD("Gwservice..:", 2, Gwservice, StoreValue),
+    Rule<&SystemProfile::Language>("Language...:", 1),
+    Rule<&SystemProfile::Mode>("Mode.......:", 3),
+    Rule<&SystemProfile::Hostname>("Hostname...:", 2),
+    Rule<&SystemProfile::Sysnr>("Sysnr......:", 2),
+    Rule<&SystemProfile::Gwhost>("Gwhost.....:", 2),
+    Rule<&SystemProfile::Gwservice>("Gwservice..:", 2),
 };
-
-#undef FERNWATCH_FIELD
 
 const FieldRule* RuleForLabel(const ProfileLine& line) {
   if (line.size() < kLabelLength) return nullptr;
