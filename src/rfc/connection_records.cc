@@ -18,13 +18,18 @@ constexpr size_t kPasswordWidth = 10;
 struct RecordTexts {
   FixedText<11> destination;
   FixedText<11> client;
-  FixedText<47> user;      // the profile's user and its padding
-  FixedText<31> password;  // the profile's password and its padding
+  // Whole profile values and their padding: never cut.
+  decltype(SystemProfile::User) user;
+  decltype(SystemProfile::Password) password;
   FixedText<31> language;
   FixedText<127> hostname;
   FixedText<60> gateway_host;
   FixedText<31> gateway_service;
 };
+
+static_assert(decltype(RecordTexts::user)::kCapacity >= kUserWidth, "user copy too short");
+static_assert(decltype(RecordTexts::password)::kCapacity >= kPasswordWidth,
+              "password copy too short");
 
 RecordTexts texts;
 RFC_OPTIONS open_options;
