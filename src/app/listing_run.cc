@@ -6,6 +6,7 @@
 #include "app/run_driver.h"
 #include "app/run_services.h"
 #include "app/run_state.h"
+#include "config/config_path.h"
 #include "output/result_document.h"
 #include "probes/probes.h"
 #include "rfc/connection.h"
@@ -26,17 +27,16 @@ FixedText<2047> TakeNextEntry() {
   return entry;
 }
 
-// Opens the profile of `entry`. A name or path longer than the run's texts
-// hold opens nothing rather than a cut, and so different, file.
+// Opens the profile of `entry` by its whole path; ProfilePath is the cut
+// text. A name longer than ProfileName holds opens nothing rather than a
+// cut, and so different, file.
 std::unique_ptr<InputFile> OpenListedProfile(const FixedText<2047>& entry) {
   g_run.ProfileName.assign(entry);
-  g_run.ProfilePath.assign(g_run.ProfileDirectory);
-  g_run.ProfilePath.append(g_run.ProfileName);
   g_run.SystemLabel.assign(g_run.ProfileName);
-  if (entry.size() > g_run.ProfileName.kCapacity ||
-      g_run.ProfileDirectory.size() + entry.size() > g_run.ProfilePath.kCapacity)
-    return nullptr;
-  return CurrentEnv().OpenText(g_run.ProfilePath.c_str());
+  ConfigPath path = JoinPath(g_run.ProfileDirectory.c_str(), g_run.ProfileName.c_str());
+  g_run.ProfilePath.assign(path);
+  if (entry.size() > g_run.ProfileName.kCapacity) return nullptr;
+  return OpenConfigFile(path.c_str());
 }
 
 void ChooseSystemLabel() {

@@ -1,6 +1,8 @@
 // The first stretch of every run: the banner, the command line taken apart
 // into the profile name and the argument text, the keywords that decide the
 // kind of run, the profile located, the flow selected.
+#include <cstring>
+
 #include "app/run_driver.h"
 #include "app/run_services.h"
 #include "app/run_state.h"
@@ -15,7 +17,10 @@ namespace {
 const char kProgramName[] = "Fernwatch";
 const char kVersionText[] = "Vers 4.3 / 29.08.22";
 
+// A first argument longer than ProfileName holds is reported missing as
+// given, rather than cut into the name of some other file.
 void TakeArguments(int argc, char** argv) {
+  if (std::strlen(argv[1]) > g_run.ProfileName.kCapacity) FailProfileMissing(argv[1]);
   g_run.ProfileName.assign(argv[1]);
   if (argc > 2) g_run.ArgumentText.assign(argv[2]);
   if (argc > 3) {

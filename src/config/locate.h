@@ -16,6 +16,9 @@ void CompleteProfileName();
 // message.
 void LocateProfile();
 
+// Error 1002 naming `profile` (a path or a bare name); ends the run.
+[[noreturn]] void FailProfileMissing(const char* profile);
+
 }  // namespace fernwatch
 
 #endif  // FERNWATCH_CONFIG_LOCATE_H_

@@ -20,9 +20,6 @@ void SplitProfileDirectory();
 // Error 1002.
 std::unique_ptr<InputFile> SearchPrtgDirectories(ConfigPath* directory);
 
-// Error 1002 naming `profile` (a path or a bare name); ends the run.
-[[noreturn]] void FailProfileMissing(const char* profile);
-
 }  // namespace fernwatch
 
 #endif  // FERNWATCH_CONFIG_LOCATE_STEPS_H_
