@@ -26,7 +26,7 @@ if [ ! -f "$prefix/system.reg" ]; then
   "$WINE_LOADER" wineboot --init </dev/null >"$prefix.log" 2>&1
   "$WINE_SERVER" -w
 fi
-trap '"$WINE_SERVER" -k 2>/dev/null || true' EXIT
+trap '"$WINE_SERVER" -k 2>/dev/null; "$WINE_SERVER" -w 2>/dev/null || true' EXIT
 
 # PRTG's layout: C:\PRTG_Path.Txt names the folder that holds the
 # installation; the sensor and its files lie in its EXEXML folder.

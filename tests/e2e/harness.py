@@ -6,7 +6,8 @@ Each test gets a directory of its own holding a copy of the installed bin
 folder (bin/, the program's own directory) and serves as the working
 directory unless a test says otherwise. Paths given to the helpers are
 relative to that directory, absolute host paths, or, under Wine only,
-drive paths such as C:\\PRTG_Path.Txt.
+drive paths such as C:\\PRTG_Path.Txt. The directories are removed after
+each test unless FERNWATCH_E2E_KEEP is set in the environment.
 
     class StartTest(harness.FernwatchCase):
         def test_no_arguments(self):

@@ -63,6 +63,15 @@ class PrtgSearchTest(harness.FernwatchCase):
         self.assertConnectionTried(self.run_program("PRD"))
 
     @harness.windows_only
+    def test_long_prtg_path_line_is_read_in_pieces_of_99(self):
+        # Each piece is judged as a line of its own.
+        self.write_profile("C:\\Program Files\\%s\\PRD.P00" % EXEXML)
+        self.write_lines(r"C:\PRTG_Path.Txt", ["x" * 99 + r"C:\Program Files"])
+        self.assertConnectionTried(self.run_program("PRD"))
+        self.write_lines(r"C:\PRTG_Path.Txt", ["x" * 98 + r"C:\Program Files"])
+        self.assertErrorDocument(self.run_program("PRD"), missing("PRD.P00"))
+
+    @harness.windows_only
     def test_prtg_path_file_excludes_the_builtin_directories(self):
         self.write_profile("C:\\Program Files\\%s\\PRD.P00" % EXEXML)
         self.write_lines(r"C:\PRTG_Path.Txt", [r"C:\Nowhere"])

@@ -79,6 +79,15 @@ class ProfileErrorTest(harness.FernwatchCase):
                 self.assertErrorDocument(self.run_with_lines(lines + [label + " monitor"]),
                                          no_user())
 
+    def test_long_line_is_read_in_pieces_of_159(self):
+        # Each piece is judged as a line of its own.
+        lines = [line for line in profiles.profile_lines(profiles.encode("secret"))
+                 if not line.startswith("User")]
+        self.assertConnectionTried(
+            self.run_with_lines(lines + ["x" * 159 + "User.......: monitor"]))
+        self.assertErrorDocument(
+            self.run_with_lines(lines + ["x" * 158 + "User.......: monitor"]), no_user())
+
     def test_line_ends(self):
         lines = profiles.profile_lines(profiles.encode("secret"))
         for line_end in ("\n", "\r\n"):
