@@ -42,7 +42,13 @@ def main():
     if suite.countTestCases() == 0:
         print("FAILED: %s holds no tests" % args.module)
         return 1
-    result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2).run(suite)
+    prefix = harness.CONFIG.prefix
+    own_server = prefix is not None and prefix.is_ready() and prefix.start_server()
+    try:
+        result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2).run(suite)
+    finally:
+        if own_server:
+            prefix.kill()
     if not result.wasSuccessful():
         return 1
     if len(result.skipped) == result.testsRun:

@@ -112,6 +112,14 @@ class WinePrefix:
                 "wineboot --init failed for %s (status %d):\n%s%s" %
                 (self.path, status, out.decode("latin-1"), err.decode("latin-1")))
 
+    def start_server(self):
+        """Starts a wineserver that stays until kill(): an idle server that
+        ends by itself can race a program starting just then. Returns False
+        when the prefix already had a server."""
+        self.check_tools()
+        status, _, _ = run_captured([self.server, "-p"], "/", b"", 60, self.environment())
+        return status == 0
+
     def kill(self):
         """Ends the prefix's wineserver and every process in the prefix."""
         if not self.server or not os.path.isdir(self.path):
