@@ -26,6 +26,9 @@ if [ ! -f "$prefix/system.reg" ]; then
   "$WINE_LOADER" wineboot --init </dev/null >"$prefix.log" 2>&1
   "$WINE_SERVER" -w
 fi
+# One server for all runs below (an idle one ending by itself could race the
+# next start); ended on the way out.
+"$WINE_SERVER" -p </dev/null >/dev/null 2>&1 || true
 trap '"$WINE_SERVER" -k 2>/dev/null; "$WINE_SERVER" -w 2>/dev/null || true' EXIT
 
 # PRTG's layout: C:\PRTG_Path.Txt names the folder that holds the
