@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs one PRTG poll against the demo
+# Installs what is missing, builds, and runs PRTG polls against the demo
 # landscape in demo/: the Windows program is installed under Wine into PRTG's
 # custom-sensor folder of a private prefix, as an operator would, and started
 # there the way PRTG starts an EXE/XML sensor.
 #
-#   scripts/demo.sh                  the overview of all user sensors of PRD
-#   scripts/demo.sh PRD USERS        the arguments PRTG would pass
+#   scripts/demo.sh                  the user sensor USERS of PRD, the listing
+#                                    run GLOBAL BACKUP over the four demo
+#                                    systems, then the Quorvane front-end's
+#                                    text form of the Linux build
+#   scripts/demo.sh PRD "SENSOR(S)"  one poll with the arguments PRTG would pass
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+repo=$PWD
 . scripts/common.sh
 
+demo_tour=no
 if [ $# -eq 0 ]; then
-  set -- PRD "SENSOR(S)"
+  demo_tour=yes
+  set -- PRD USERS
 fi
 
 install_missing_packages
@@ -53,9 +59,25 @@ for profile in *.P00; do
   echo "== Profile $profile: $(tr -d '\r' <"$out")"
 done
 
-echo "== PRTG poll: fernwatch.exe $*"
-status=0
-"$WINE_LOADER" "$sensors_win\\fernwatch.exe" "$@" </dev/null >"$out" 2>&1 || status=$?
-tr -d '\r' <"$out"
+poll() {
+  echo "== PRTG poll: fernwatch.exe $*"
+  local status=0
+  "$WINE_LOADER" "$sensors_win\\fernwatch.exe" "$@" </dev/null >"$out" 2>&1 || status=$?
+  tr -d '\r' <"$out"
+  echo "== Exit status: $status"
+}
+
+poll "$@"
+if [ "$demo_tour" = yes ]; then
+  poll GLOBAL BACKUP
+  # A sibling front-end is designated by a marker file beside the program.
+  frontend=$(mktemp -d)
+  cp "$repo"/build/native/install/bin/* "$frontend/"
+  : >"$frontend/Quorvane.Frontend"
+  echo "== Quorvane front-end (Linux build): fernwatch PRD USERS"
+  status=0
+  "$frontend/fernwatch" PRD USERS || status=$?
+  echo "== Exit status: $status"
+  rm -rf "$frontend"
+fi
 rm -f "$out"
-echo "== Exit status: $status"
