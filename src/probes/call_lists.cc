@@ -57,4 +57,20 @@ void InstallStructureOnce(const char* name, RFC_TYPE_ELEMENT* elements, unsigned
     ReportRfcError("RfcInstallStructure");
 }
 
+int CallFunctionModule(RFC_HANDLE handle, const char* name, RFC_PARAMETER* exporting,
+                       RFC_TABLE* tables) {
+  int rc = RfcCall(handle, LibraryName(name), exporting, tables);
+  TracePoint(handle, "RfcCall called", "");
+  return rc;
+}
+
+int ReceiveResult(RFC_HANDLE handle, RFC_PARAMETER* importing, RFC_TABLE* tables,
+                  char* exception) {
+  rfc_char_t* exception_name = nullptr;
+  int rc = RfcReceive(handle, importing, tables, &exception_name);
+  TracePoint(handle, "RfcReceive called", "");
+  if (rc == RFC_EXCEPTION || rc == RFC_SYS_EXCEPTION) CopyExceptionName(exception_name, exception);
+  return rc;
+}
+
 }  // namespace fernwatch

@@ -27,6 +27,15 @@ rfc_char_t* LibraryName(const char* name);
 // (kExceptionNameSize bytes); no name gives an empty text.
 void CopyExceptionName(const rfc_char_t* name, char* buffer);
 
+// RfcCall of the function module `name`, followed by its trace point.
+int CallFunctionModule(RFC_HANDLE handle, const char* name, RFC_PARAMETER* exporting,
+                       RFC_TABLE* tables);
+
+// RfcReceive followed by its trace point; on an exception or a system
+// exception the name is copied into `exception` (kExceptionNameSize bytes).
+int ReceiveResult(RFC_HANDLE handle, RFC_PARAMETER* importing, RFC_TABLE* tables,
+                  char* exception);
+
 // Installs a structure unless its handle is already set; a failure ends
 // the run through the RFC error report.
 void InstallStructureOnce(const char* name, RFC_TYPE_ELEMENT* elements, unsigned count,

@@ -46,8 +46,7 @@ int CallGetCpuAll(RFC_HANDLE handle, CpuAllParameters* p, ITAB_H table, char* ex
       CallTable("TF_CPU_ALL", g_run.CpuTypeHandle, kCpuRowLength, table),
       EndOfTables(),
   };
-  int rc = RfcCall(handle, LibraryName("GET_CPU_ALL"), exporting, tables);
-  TracePoint(handle, "RfcCall called", "");
+  int rc = CallFunctionModule(handle, "GET_CPU_ALL", exporting, tables);
   if (rc != RFC_OK) return rc;
 
   RFC_PARAMETER importing[] = {
@@ -63,10 +62,7 @@ int CallGetCpuAll(RFC_HANDLE handle, CpuAllParameters* p, ITAB_H table, char* ex
       CallParameter("OP_SYSTEM", TYPC, sizeof p->op_system, p->op_system),
       EndOfParameters(),
   };
-  rfc_char_t* exception_name = nullptr;
-  rc = RfcReceive(handle, importing, tables, &exception_name);
-  TracePoint(handle, "RfcReceive called", "");
-  if (rc == RFC_EXCEPTION || rc == RFC_SYS_EXCEPTION) CopyExceptionName(exception_name, exception);
+  rc = ReceiveResult(handle, importing, tables, exception);
   return rc;
 }
 

@@ -39,8 +39,7 @@ int ReadSensorTable(RFC_HANDLE handle, const char* bypass_buffer, const char* fr
       CallTable("ENTRIES", g_run.TableTypeHandle, kSensorRowLength, entries),
       EndOfTables(),
   };
-  int rc = RfcCall(handle, LibraryName("RFC_GET_TABLE_ENTRIES"), exporting, tables);
-  TracePoint(handle, "RfcCall called", "");
+  int rc = CallFunctionModule(handle, "RFC_GET_TABLE_ENTRIES", exporting, tables);
   if (rc != RFC_OK) return rc;
 
   // Received apart, so a failed receive leaves the caller's count as it was.
@@ -49,11 +48,8 @@ int ReadSensorTable(RFC_HANDLE handle, const char* bypass_buffer, const char* fr
       CallParameter("NUMBER_OF_ENTRIES", TYPINT, 4, &received_entries),
       EndOfParameters(),
   };
-  rfc_char_t* exception_name = nullptr;
-  rc = RfcReceive(handle, importing, tables, &exception_name);
-  TracePoint(handle, "RfcReceive called", "");
+  rc = ReceiveResult(handle, importing, tables, exception);
   if (rc == RFC_OK) *number_of_entries = received_entries;
-  if (rc == RFC_EXCEPTION || rc == RFC_SYS_EXCEPTION) CopyExceptionName(exception_name, exception);
   return rc;
 }
 

@@ -37,8 +37,7 @@ int CallSystemInfo(RFC_HANDLE handle, SystemInfoParameters* p, char* exception) 
   InstallRfcsi();
   RFC_PARAMETER no_parameters[] = {EndOfParameters()};
   RFC_TABLE no_tables[] = {EndOfTables()};
-  int rc = RfcCall(handle, LibraryName("RFC_SYSTEM_INFO"), no_parameters, no_tables);
-  TracePoint(handle, "RfcCall called", "");
+  int rc = CallFunctionModule(handle, "RFC_SYSTEM_INFO", no_parameters, no_tables);
   if (rc != RFC_OK) return rc;
 
   RFC_PARAMETER importing[] = {
@@ -52,10 +51,7 @@ int CallSystemInfo(RFC_HANDLE handle, SystemInfoParameters* p, char* exception) 
                     p->rfc_login_complete),
       EndOfParameters(),
   };
-  rfc_char_t* exception_name = nullptr;
-  rc = RfcReceive(handle, importing, no_tables, &exception_name);
-  TracePoint(handle, "RfcReceive called", "");
-  if (rc == RFC_EXCEPTION || rc == RFC_SYS_EXCEPTION) CopyExceptionName(exception_name, exception);
+  rc = ReceiveResult(handle, importing, no_tables, exception);
   return rc;
 }
 
