@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/run_driver.h"
+#include "app/run_state.h"
+#include "support/fake_env.h"
+
+namespace fernwatch {
+namespace {
+
+// Starts a run with `arguments` (the program name first) in an empty
+// working directory with the Tessiva front-end designated, so that the run
+// stops at the first file it does not find; returns the exit status.
+class StartTest : public ::testing::Test {
+ protected:
+  StartTest() { env_.beside_program.insert("Tessiva.Frontend"); }
+
+  int Start(std::vector<std::string> arguments) {
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(&argument[0]);
+    try {
+      StartRun(static_cast<int>(argv.size()), argv.data());
+    } catch (const ProcessExit& exit) {
+      return exit.status;
+    }
+    return -1;
+  }
+
+  ScratchDirectory dir_;
+  FakeEnv env_;
+};
+
+TEST_F(StartTest, NoProfileNameIsError1001AndNothingElse) {
+  EXPECT_EQ(2, Start({"fernwatch"}));
+  EXPECT_EQ("<Prtg>\n<Error>1</Error>\n<Text>Error 1001: Parameter for Profile-Name is "
+            "missing !</Text>\n</Prtg>\n",
+            env_.output);
+}
+
+TEST_F(StartTest, BannerCarriesTheLocalTimeAtStart) {
+  env_.clock = {23, 59, 59};
+  Start({"fernwatch", "PRD"});
+  EXPECT_STREQ("* 23:59:59 SAP Fernwatch Vers 4.3 / 29.08.22", g_run.BannerLine.c_str());
+}
+
+TEST_F(StartTest, ArgumentTextJoinsTheSecondAndThirdArgument) {
+  Start({"fernwatch", "PRD", "Users,state P q", "r", "fourth"});
+  EXPECT_STREQ("USERS,STATE P Q R", g_run.ArgumentText.c_str());
+  EXPECT_STREQ("Users,state P q r", g_run.ParameterText.c_str());
+  EXPECT_STREQ("PRD.P00", g_run.ProfileName.c_str());
+  EXPECT_TRUE(g_run.ListingRun.empty());
+  EXPECT_TRUE(g_run.ConsoleEcho.empty());
+  EXPECT_STREQ("Tessiva", g_run.OutputMode.c_str());
+}
+
+TEST_F(StartTest, ItemMakesAListingRunOverLodestarPrf) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string item;
+  } cases[] = {
+      {{"fernwatch", "X", "item=Backup:Daily,ch=1"}, "Backup Daily"},
+      {{"fernwatch", "GLOBAL", "USERS", "ITEM=Log:backup more"}, "Log backup"},
+      {{"fernwatch", "X", "ITEM="}, ""},
+      {{"fernwatch", "X", "ITEM= x"}, ""},
+      {{"fernwatch", "X", "ITEM=" + std::string(100, 'i')}, std::string(90, 'i')},
+  };
+  for (Case& c : cases) {
+    ResetRunState();
+    EXPECT_EQ(2, Start(c.arguments));
+    EXPECT_EQ(c.item, g_run.ItemId.c_str()) << c.arguments[2];
+    EXPECT_STREQ("X", g_run.ListingRun.c_str());
+    EXPECT_STREQ("Lodestar.Prf", g_run.ProfileName.c_str());
+  }
+}
+
+TEST_F(StartTest, AnyMarkerTurnsTheProgressLinesOn) {
+  for (const char* marker : {"#", "@", "$", "%", "a%b"}) {
+    ResetRunState();
+    Start({"fernwatch", "PRD", "USERS", marker});
+    EXPECT_STREQ("X", g_run.ConsoleEcho.c_str()) << marker;
+  }
+}
+
+TEST_F(StartTest, AnOverlongProfileNameIsReportedMissingNotCut) {
+  std::string name(64, 'p');
+  EXPECT_EQ(2, Start({"fernwatch", name}));
+  EXPECT_EQ("<Prtg>\n<Error>1</Error>\n<Text>Error 1002: Profile " + name +
+                " is missing...</Text>\n</Prtg>\n",
+            env_.output);
+}
+
+}  // namespace
+}  // namespace fernwatch
