@@ -31,9 +31,13 @@ class PosixInputFile : public InputFile {
   bool ReadLine(char* buffer, size_t size) override {
     if (size == 0) return false;
     size_t used = 0;
-    while (used + 1 < size) {
+    while (used + 1 < size && !at_end_) {
       int c = std::getc(file_);
-      if (c == EOF) break;
+      // Windows text mode takes a Ctrl-Z for the end of the file.
+      if (c == EOF || (text_ && c == kCtrlZ)) {
+        at_end_ = true;
+        break;
+      }
       if (c == '\r' && text_) {
         int next = std::getc(file_);
         if (next == '\n') c = '\n';
@@ -51,8 +55,10 @@ class PosixInputFile : public InputFile {
   }
 
  private:
+  static constexpr int kCtrlZ = 0x1a;
   FILE* file_;
   bool text_;
+  bool at_end_ = false;
 };
 
 class PosixLineSink : public LineSink {

@@ -43,6 +43,15 @@ TEST(SystemEnvTest, TextFilesReadAsWindowsTextModeReadsThem) {
   EXPECT_EQ("one\r\n|two\r\rthree\r\n|\r\n|last|", ReadAllLines(*raw, 64));
 }
 
+TEST(SystemEnvTest, CtrlZEndsATextFileButNotARawOne) {
+  ScratchDirectory dir;
+  dir.Write("z.txt", std::string("one\r\ntw\x1ao\r\nthree\r\n"));
+  auto text = SystemEnv().OpenText("z.txt");
+  EXPECT_EQ("one\n|tw|", ReadAllLines(*text, 64));
+  auto raw = SystemEnv().OpenRaw("z.txt");
+  EXPECT_EQ("one\r\n|tw\x1ao\r\n|three\r\n|", ReadAllLines(*raw, 64));
+}
+
 TEST(SystemEnvTest, LongLinesArriveInPieces) {
   ScratchDirectory dir;
   dir.Write("long.txt", "abcdefgh\r\n");
