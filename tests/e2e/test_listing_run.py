@@ -321,13 +321,14 @@ class BadInputTest(ListingCase):
                        expected_run(["PRD.P00"] + ["Z.P00"] * 339))
 
     def test_binary_content(self):
-        # Without Ctrl-Z, which ends a text file on Windows only.
+        # A Ctrl-Z ends a text file, as Windows text mode reads it.
         noise = bytes(b for b in range(256) if b != 0x1a)
         self.write_systems(["PRD.P00"])
         self.write_bytes("BIN.P00", noise * 4)
         self.write_bytes("SAP Lodestar.Gbl", b"\x00\xff" + gsng("QAS.P00#").encode() + b"\r\n" +
                          noise + b"\r\n" + gsng("BIN.P00#\0QAS.P00#").encode() + b"\r\n" +
-                         gsng("PRD.P00#").encode() + b"\r\n" + gsnx(PARAMETERS).encode())
+                         gsng("PRD.P00#").encode() + b"\r\n" + gsnx(PARAMETERS).encode() +
+                         b"\r\n\x1a\r\n" + gsng("PRD.P00#").encode() + b"\r\n")
         self.assertRun(self.run_program("GLOBAL", "users"), expected_run(["BIN.P00", "PRD.P00"]))
 
 
