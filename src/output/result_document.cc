@@ -23,8 +23,18 @@ void PrintDocumentLine() {
 }
 
 void BeginDocument() {
-  EmptyDocument();
-  if (CurrentForm() == DocumentForm::kPrtgXml) AppendToDocument("\n<Prtg>\n");
+  switch (CurrentForm()) {
+    case DocumentForm::kPrtgXml:
+      EmptyDocument();
+      AppendToDocument("\n<Prtg>\n");
+      break;
+    case DocumentForm::kQuorvane:
+    case DocumentForm::kMaltrex:
+      EmptyDocument();
+      break;
+    case DocumentForm::kUnknown:
+      break;
+  }
 }
 
 void EndDocument() {
@@ -84,8 +94,12 @@ void PrintField(const char* label, int indent, int width, const char* value) {
   FixedText<2047> line;
   line.format("%*.0s", indent, label);
   CurrentEnv().WriteOut(line.c_str());
-  line.format("%-*s : %s\n", width, label, value);
+  // The value is written as it is: a report line is never cut short of
+  // its line feed.
+  line.format("%-*s : ", width, label);
   CurrentEnv().WriteOut(line.c_str());
+  CurrentEnv().WriteOut(value);
+  CurrentEnv().WriteOut("\n");
 }
 
 }  // namespace fernwatch

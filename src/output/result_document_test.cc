@@ -100,7 +100,8 @@ TEST_F(ResultDocumentTest, MaltrexLinesOrTheSelectedChannelAlone) {
 }
 
 TEST_F(ResultDocumentTest, UnknownModeFramesNothingButWritesXmlChannels) {
-  EXPECT_EQ("\n<Result><Channel>n</Channel>\n<Value>1</Value></Result>\n"
+  AppendToDocument("kept");
+  EXPECT_EQ("kept""\n<Result><Channel>n</Channel>\n<Value>1</Value></Result>\n"
             "(PRD) User-Sensor: USERS, Logged-on users ",
             Document("EXEXMLX", "", {{"n", "1", ""}}));
 }
@@ -135,6 +136,10 @@ TEST_F(ResultDocumentTest, PrintFieldAlignsTheLabel) {
   PrintField("internal status", 0, 15, "");
   PrintField("k", 3, 4, "v");
   EXPECT_EQ("status          : CONNECTED\ninternal status : \n   k    : v\n", env_.output);
+  env_.output.clear();
+  std::string long_value(5000, 'v');
+  PrintField("message", 0, 15, long_value.c_str());
+  EXPECT_EQ("message         : " + long_value + "\n", env_.output);
 }
 
 TEST_F(ResultDocumentTest, FailingPrintsTheErrorDocumentAndExitsWithTwo) {
