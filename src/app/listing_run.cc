@@ -27,9 +27,10 @@ FixedText<2047> TakeNextEntry() {
   return entry;
 }
 
-// Opens the profile of `entry` by its whole path; ProfilePath is the cut
-// text. A name longer than ProfileName holds opens nothing rather than a
-// cut, and so different, file.
+// Opens the profile of `entry`. A name longer than ProfileName holds opens
+// nothing rather than a cut, and so different, file; the directory and the
+// name are joined whole for the open, while ProfilePath keeps the text cut
+// at its capacity.
 std::unique_ptr<InputFile> OpenListedProfile(const FixedText<2047>& entry) {
   g_run.ProfileName.assign(entry);
   g_run.SystemLabel.assign(g_run.ProfileName);

@@ -17,20 +17,42 @@ namespace {
 const char kProgramName[] = "Fernwatch";
 const char kVersionText[] = "Vers 4.3 / 29.08.22";
 
-// A first argument longer than ProfileName holds is reported missing as
-// given, rather than cut into the name of some other file.
-void TakeArguments(int argc, char** argv) {
-  if (std::strlen(argv[1]) > g_run.ProfileName.kCapacity) FailProfileMissing(argv[1]);
-  g_run.ProfileName.assign(argv[1]);
-  if (argc > 2) g_run.ArgumentText.assign(argv[2]);
+bool IsSeparator(char c) { return c == ' ' || c == ','; }
+
+// The second and third argument joined. A text longer than ArgumentText
+// holds is cut before the word the capacity would split, so that no
+// keyword keeps a cut value (",NO=12" never becomes ",NO=1").
+FixedText<127> JoinedArguments(int argc, char** argv) {
+  FixedText<128> joined;
+  if (argc > 2) joined.assign(argv[2]);
   if (argc > 3) {
-    g_run.ArgumentText.append(" ");
-    g_run.ArgumentText.append(argv[3]);
+    joined.append(" ");
+    joined.append(argv[3]);
   }
+  size_t cut = FixedText<127>::kCapacity;
+  if (joined.size() > cut) {
+    while (cut > 0 && !IsSeparator(joined[cut])) --cut;
+    joined.truncate(cut > 0 ? cut : FixedText<127>::kCapacity);
+  }
+  return FixedText<127>(joined.c_str());
+}
+
+void TakeArguments(int argc, char** argv) {
+  g_run.ProfileName.assign(argv[1]);
+  g_run.ArgumentText = JoinedArguments(argc, argv);
   g_run.SecondArgument = argc > 2 ? argv[2] : "";
   g_run.ParameterText = g_run.ArgumentText;
   g_run.TypedArgumentText = g_run.ArgumentText;
   g_run.ArgumentText.to_upper();
+}
+
+// A first argument longer than ProfileName holds is reported missing as
+// given, rather than cut into the name of some other file. With ITEM= the
+// first argument plays no part.
+void CheckProfileNameFits(const char* first_argument) {
+  if (g_run.ListingRun.equals("X")) return;
+  if (std::strlen(first_argument) > g_run.ProfileName.kCapacity)
+    FailProfileMissing(first_argument);
 }
 
 // ITEM= turns the run into a listing run over "Lodestar.Prf"; the value is
@@ -57,6 +79,7 @@ void StartRun(int argc, char** argv) {
     FailWithErrorDocument("Error 1001: Parameter for Profile-Name is missing !");
   TakeArguments(argc, argv);
   TakeItem();
+  CheckProfileNameFits(argv[1]);
   CompleteProfileName();
   g_run.Profile = SystemProfile();
   g_run.OutputMode.assign("EXEXML");

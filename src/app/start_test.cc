@@ -83,6 +83,28 @@ TEST_F(StartTest, AnyMarkerTurnsTheProgressLinesOn) {
   }
 }
 
+TEST_F(StartTest, AnOverlongArgumentTextLosesWholeWordsOnly) {
+  std::string padding(117, ' ');
+  Start({"fernwatch", "PRD", "USERS" + padding + ",NO=12"});
+  EXPECT_EQ("USERS" + padding, g_run.ArgumentText.c_str());
+  ResetRunState();
+  std::string word(200, 'w');
+  Start({"fernwatch", "PRD", word});
+  EXPECT_EQ(std::string(127, 'W'), g_run.ArgumentText.c_str());
+  ResetRunState();
+  std::string fits = "USERS" + std::string(116, ' ') + ",NO=1";
+  Start({"fernwatch", "PRD", fits, "more"});
+  EXPECT_EQ(fits, g_run.ParameterText.c_str());
+}
+
+TEST_F(StartTest, AnOverlongFirstArgumentDoesNotMatterWithItem) {
+  EXPECT_EQ(2, Start({"fernwatch", std::string(70, 'A'), "BACKUP ITEM=Log:backup"}));
+  EXPECT_STREQ("Log backup", g_run.ItemId.c_str());
+  EXPECT_EQ("<Prtg>\n<Error>1</Error>\n<Text>Error 1002: Profile Lodestar.Prf is "
+            "missing...</Text>\n</Prtg>\n",
+            env_.output);
+}
+
 TEST_F(StartTest, AnOverlongProfileNameIsReportedMissingNotCut) {
   std::string name(64, 'p');
   EXPECT_EQ(2, Start({"fernwatch", name}));

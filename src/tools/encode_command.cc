@@ -1,3 +1,5 @@
+#include <cstring>
+
 #include "config/password_encoder.h"
 #include "platform/console.h"
 #include "platform/env.h"
@@ -10,7 +12,8 @@ int EncodeSecret(const char* password, long length) {
   if (length < 0) return Refuse("no password on standard input");
   if (length < 1 || length > static_cast<long>(kLongestPassword))
     return Refuse("the password must have 1 to 20 characters");
-  if (!IsEncodablePassword(password))
+  // A zero byte would end the password early: what follows it would be lost.
+  if (std::strlen(password) != static_cast<size_t>(length) || !IsEncodablePassword(password))
     return Refuse("the password may hold printable ASCII characters only");
   EncodedPassword encoded;
   if (!EncodePassword(password, &encoded))

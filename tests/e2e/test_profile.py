@@ -172,7 +172,7 @@ class ProfileToolTest(harness.FernwatchCase):
         self.assertOutput(result, no_user("QAS.P00") + "\n", 2)
 
     def test_encode_refuses_bad_passwords(self):
-        for password in (b"", b"x" * 21, b"ab\x01cd", b"caf\xe9"):
+        for password in (b"", b"x" * 21, b"ab\x01cd", b"caf\xe9", b"ab\x00cd"):
             with self.subTest(password=password):
                 self.assertRefused(self.run_profile_tool("encode", stdin=password + b"\n"))
 
