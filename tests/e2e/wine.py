@@ -8,6 +8,7 @@ services it starts) may outlive the program and would hold a pipe open.
 
 import os
 import shutil
+import sys
 
 from captured import run_captured
 
@@ -55,7 +56,9 @@ class WinePrefix:
         env.update(
             WINEPREFIX=self.path,
             WINELOADER=self.loader or "",
-            WINEDEBUG="-all",
+            # FERNWATCH_WINEDEBUG shows Wine's own messages when a run fails
+            # in Wine rather than in the program.
+            WINEDEBUG=os.environ.get("FERNWATCH_WINEDEBUG", "-all"),
             # No Mono or Gecko installer, no menu entries.
             WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d",
         )
@@ -90,10 +93,21 @@ class WinePrefix:
     def run(self, argv, cwd, stdin=b"", timeout=120):
         """Runs a Windows program: argv[0] is its C:\\ path.
 
-        Returns (status, stdout bytes, stderr bytes)."""
+        Returns (status, stdout bytes, stderr bytes).
+
+        Status 1 with nothing at all on stdout and stderr is Wine failing to
+        start the program (seen rarely on a loaded machine): the programs
+        under test never end with status 1 without a report on stdout. Such
+        a start is tried again, at most twice, and said on the test log."""
         self.check_tools()
-        return run_captured([self.loader] + list(argv), cwd, stdin, timeout,
-                            self.environment())
+        for attempt in range(3):
+            status, out, err = run_captured([self.loader] + list(argv), cwd, stdin,
+                                            timeout, self.environment())
+            if (status, out, err) != (1, b"", b""):
+                break
+            print("\n(Wine did not start %s: exit 1 without output; attempt %d)"
+                  % (argv[0], attempt + 1), file=sys.stderr)
+        return status, out, err
 
     def create(self):
         """A new prefix in place of any old one (about 10 s)."""
