@@ -114,6 +114,23 @@ inline void Finish(RFC_RC rc, rfc_char_t* exception, ITAB_H itab, unsigned leng,
   }
 }
 
+// RfcCall of `function`, then RfcReceive when the call succeeded, with the
+// rows of `itab` collected.
+inline Result CallWithTable(RFC_HANDLE handle, const char* function, RFC_PARAMETER* exporting,
+                            RFC_PARAMETER* importing, RFC_TABLE* tables, ITAB_H itab,
+                            unsigned leng) {
+  Result result;
+  std::string name = function;
+  RFC_RC rc = RfcCall(handle, &name[0], exporting, tables);
+  rfc_char_t* exception = nullptr;
+  if (rc == RFC_OK) {
+    result.received = true;
+    rc = RfcReceive(handle, importing, tables, &exception);
+  }
+  Finish(rc, exception, itab, leng, &result);
+  return result;
+}
+
 // RFC_GET_TABLE_ENTRIES as the sensor table reader calls it, into a table
 // of `leng`-byte rows.
 inline Result ReadTable(RFC_HANDLE handle, const std::string& table_name,
@@ -139,16 +156,9 @@ inline Result ReadTable(RFC_HANDLE handle, const std::string& table_name,
   ITAB_H itab = ItCreate(entries_name, leng, 0, 0);
   RFC_TABLE tables[] = {Table("ENTRIES", itab, leng), {nullptr, 0, 0, 0, nullptr,
                                                        RFC_ITMODE_BYREFERENCE, 0}};
-  Result result;
-  char function[] = "RFC_GET_TABLE_ENTRIES";
-  RFC_RC rc = RfcCall(handle, function, exporting, tables);
-  rfc_char_t* exception = nullptr;
-  if (rc == RFC_OK) {
-    result.received = true;
-    rc = RfcReceive(handle, importing, tables, &exception);
-  }
-  Finish(rc, exception, itab, leng, &result);
-  if (rc == RFC_OK) {
+  Result result = CallWithTable(handle, "RFC_GET_TABLE_ENTRIES", exporting, importing, tables,
+                                itab, leng);
+  if (result.rc == RFC_OK) {
     EXPECT_EQ(number_of_entries, static_cast<int32_t>(result.rows.size()));
   }
   ItDelete(itab);
@@ -167,15 +177,7 @@ inline Result CallCpu(RFC_HANDLE handle, unsigned leng = 48) {
   RFC_TABLE tables[] = {Table("TF_CPU_ALL", itab, leng),
                         {nullptr, 0, 0, 0, nullptr, RFC_ITMODE_BYREFERENCE, 0}};
   RFC_PARAMETER importing[] = {{nullptr, 0, 0, 0, nullptr}};
-  Result result;
-  char function[] = "GET_CPU_ALL";
-  RFC_RC rc = RfcCall(handle, function, exporting, tables);
-  rfc_char_t* exception = nullptr;
-  if (rc == RFC_OK) {
-    result.received = true;
-    rc = RfcReceive(handle, importing, tables, &exception);
-  }
-  Finish(rc, exception, itab, leng, &result);
+  Result result = CallWithTable(handle, "GET_CPU_ALL", exporting, importing, tables, itab, leng);
   ItDelete(itab);
   return result;
 }
