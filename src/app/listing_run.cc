@@ -5,23 +5,22 @@
 
 #include "app/run_driver.h"
 #include "app/run_services.h"
-#include "app/run_state.h"
 #include "config/config_path.h"
+#include "config/profile_reader.h"
 #include "output/result_document.h"
 #include "probes/probes.h"
 #include "rfc/connection.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {
 
-bool IsSet(const Flag& flag) { return flag.equals("X"); }
-
 // The next entry of the SystemList, up to its '#'. A last entry without
 // its '#' is taken all the same, so that no listed system is dropped.
-FixedText<2047> TakeNextEntry() {
-  FixedText<2047>& list = g_run.SystemList;
+SystemListText TakeNextEntry() {
+  SystemListText& list = g_run.SystemList;
   size_t end = list.find_char('#');
-  FixedText<2047> entry(list.c_str());
+  SystemListText entry(list.c_str());
   entry.truncate(end);
   list.drop_front(end == list.npos ? list.size() : end + 1);
   return entry;
@@ -31,7 +30,7 @@ FixedText<2047> TakeNextEntry() {
 // nothing rather than a cut, and so different, file; the directory and the
 // name are joined whole for the open, while ProfilePath keeps the text cut
 // at its capacity.
-std::unique_ptr<InputFile> OpenListedProfile(const FixedText<2047>& entry) {
+std::unique_ptr<InputFile> OpenListedProfile(const SystemListText& entry) {
   g_run.ProfileName.assign(entry);
   g_run.SystemLabel.assign(g_run.ProfileName);
   ConfigPath path = JoinPath(g_run.ProfileDirectory.c_str(), g_run.ProfileName.c_str());
@@ -42,7 +41,7 @@ std::unique_ptr<InputFile> OpenListedProfile(const FixedText<2047>& entry) {
 
 void ChooseSystemLabel() {
   const char kind = g_run.LabelKind[0];
-  FixedText<47>& label = g_run.SystemLabel;
+  SystemLabelText& label = g_run.SystemLabel;
   if (kind == '1') label.assign(g_run.ProfileName);
   if (kind == '2') {
     label.assign(g_run.ProfileName);
@@ -55,12 +54,12 @@ void ChooseSystemLabel() {
 void ProbeAndEvaluate() {
   g_run.RfcSession = OpenConnection();
   if (g_run.RfcSession == 0) g_run.SystemFailed.assign("X");
-  if (g_run.SystemFailed.equals(".")) {
+  if (!IsSet(g_run.SystemFailed)) {
     g_run.RunStatus.assign("ERR");
     ProbeCpu(g_run.RfcSession);
     if (g_run.RunStatus.equals("ERR")) g_run.SystemFailed.assign("X");
   }
-  if (g_run.SystemFailed.equals(".")) {
+  if (!IsSet(g_run.SystemFailed)) {
     PrepareEvaluation();
     g_run.RunStatus.assign("ERR");
     EvaluateUserSensors(g_run.RfcSession);
@@ -73,11 +72,11 @@ void ProbeAndEvaluate() {
 }
 
 void CountAndReport() {
-  bool healthy = g_run.SystemFailed.equals(".") && g_run.RunStatus.equals("OK");
+  bool healthy = !IsSet(g_run.SystemFailed) && g_run.RunStatus.equals("OK");
   if (healthy && IsSet(g_run.SensorFound)) ++g_run.ProcessedCount;
   else ++g_run.FailedCount;
 
-  g_run.SystemState.assign(g_run.SensorFound.equals(".") ? "Not Found" : "Processed");
+  g_run.SystemState.assign(IsSet(g_run.SensorFound) ? "Processed" : "Not Found");
   if (!healthy) g_run.SystemState.assign("Rfc Failure");
   if (!IsSet(g_run.ConsoleEcho)) return;
   Print("\n");

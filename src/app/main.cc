@@ -1,5 +1,5 @@
 #include "app/run_driver.h"
-#include "app/run_state.h"
+#include "run_state.h"
 
 int main(int argc, char** argv) {
   fernwatch::g_run.ProgramPath = argc > 0 && argv[0] != nullptr ? argv[0] : "";

@@ -1,7 +1,7 @@
 #include "app/run_services.h"
 
-#include "app/run_state.h"
 #include "rfc/connection.h"
+#include "run_state.h"
 
 namespace fernwatch {
 
@@ -12,9 +12,9 @@ FixedText<8> CurrentClockText() {
   return text;
 }
 
-FixedText<123> SystemLine(const char* time) {
+BannerText SystemLine(const char* time) {
   const SystemProfile& profile = g_run.Profile;
-  FixedText<123> line;
+  BannerText line;
   line.format("* %s %s, %s, %s, %s, %s", time, g_run.ProfileName.c_str(),
               profile.Hostname.c_str(), profile.Destination.c_str(), profile.Sysnr.c_str(),
               profile.Client.c_str());
@@ -29,7 +29,7 @@ void RegisterRfcEnvironment() {
 }
 
 void PrepareEvaluation() {
-  const FixedText<15>& mode = g_run.OutputMode;
+  const OutputModeText& mode = g_run.OutputMode;
   const char* table = "ZPRTG";
   if (mode.equals("Brixtel")) table = "ZBRIX";
   if (mode.equals("Quorvane")) table = "ZQUORV";

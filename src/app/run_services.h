@@ -3,6 +3,7 @@
 #define FERNWATCH_APP_RUN_SERVICES_H_
 
 #include "fixed_text.h"
+#include "run_state.h"
 
 namespace fernwatch {
 
@@ -11,7 +12,7 @@ FixedText<8> CurrentClockText();
 
 // "* <time> <profile>, <host>, <destination>, <sysnr>, <client>" of the
 // current system, cut where the banner line is.
-FixedText<123> SystemLine(const char* time);
+BannerText SystemLine(const char* time);
 
 // Registers the RFC environment with the report as the error handler.
 void RegisterRfcEnvironment();

@@ -2,10 +2,11 @@
 // profile to the printed document and the exit status.
 #include "app/run_driver.h"
 #include "app/run_services.h"
-#include "app/run_state.h"
+#include "config/profile_reader.h"
 #include "output/result_document.h"
 #include "probes/probes.h"
 #include "rfc/connection.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 // The parameter text as the Executing line shows it: without the markers
 // and what follows them, and never empty.
 void CutParameterText() {
-  FixedText<127>& text = g_run.ParameterText;
+  ArgumentLine& text = g_run.ParameterText;
   text.truncate(text.find_char('#'));
   text.truncate(text.find_char('@'));
   if (text.equals("(Parameters ") || text.equals("(No ")) text.clear();
@@ -43,7 +44,7 @@ void CloseSession() {
 // library's trace file become the error document. The trace file stays.
 [[noreturn]] void ErrorExit() {
   AppendTraceMessage();
-  FixedText<4095> message(g_run.ResultDocument);
+  DocumentText message(g_run.ResultDocument);
   SetErrorDocument(message.c_str());
   PrintDocument();
   CloseSession();
@@ -75,7 +76,7 @@ void RunSingleSystem() {
   TracePoint(0, "RfcEnvironment called", "");
   EmptyDocument();
   g_run.RunStatus.assign("ERR");
-  if (g_run.ConsoleEcho.equals("X")) PrintProgressLines();
+  if (IsSet(g_run.ConsoleEcho)) PrintProgressLines();
 
   g_run.RfcSession = OpenConnection();
   if (g_run.RfcSession == 0) FailOpen();
@@ -92,7 +93,7 @@ void RunSingleSystem() {
   if (!g_run.RunStatus.equals("OK")) ErrorExit();
   PrintDocument();
   CurrentEnv().RemoveFile("Dev_Rfc.Trc");
-  if (!g_run.ConsoleEcho.equals("X")) EndProcess(result);
+  if (!IsSet(g_run.ConsoleEcho)) EndProcess(result);
   PrintNowProcessed();
   EndProcess(0);
 }

@@ -5,11 +5,11 @@
 
 #include "app/run_driver.h"
 #include "app/run_services.h"
-#include "app/run_state.h"
 #include "config/item_value.h"
 #include "config/listing_file.h"
 #include "config/locate.h"
 #include "output/result_document.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {
@@ -22,19 +22,19 @@ bool IsSeparator(char c) { return c == ' ' || c == ','; }
 // The second and third argument joined. A text longer than ArgumentText
 // holds is cut before the word the capacity would split, so that no
 // keyword keeps a cut value (",NO=12" never becomes ",NO=1").
-FixedText<127> JoinedArguments(int argc, char** argv) {
-  FixedText<128> joined;
+ArgumentLine JoinedArguments(int argc, char** argv) {
+  FixedText<ArgumentLine::kCapacity + 1> joined;
   if (argc > 2) joined.assign(argv[2]);
   if (argc > 3) {
     joined.append(" ");
     joined.append(argv[3]);
   }
-  size_t cut = FixedText<127>::kCapacity;
+  size_t cut = ArgumentLine::kCapacity;
   if (joined.size() > cut) {
     while (cut > 0 && !IsSeparator(joined[cut])) --cut;
-    joined.truncate(cut > 0 ? cut : FixedText<127>::kCapacity);
+    joined.truncate(cut > 0 ? cut : ArgumentLine::kCapacity);
   }
-  return FixedText<127>(joined.c_str());
+  return ArgumentLine(joined.c_str());
 }
 
 void TakeArguments(int argc, char** argv) {
@@ -50,7 +50,7 @@ void TakeArguments(int argc, char** argv) {
 // given, rather than cut into the name of some other file. With ITEM= the
 // first argument plays no part.
 void CheckProfileNameFits(const char* first_argument) {
-  if (g_run.ListingRun.equals("X")) return;
+  if (IsSet(g_run.ListingRun)) return;
   if (std::strlen(first_argument) > g_run.ProfileName.kCapacity)
     FailProfileMissing(first_argument);
 }
@@ -66,7 +66,7 @@ void TakeItem() {
 }
 
 bool HasMarker() {
-  const FixedText<127>& text = g_run.ArgumentText;
+  const ArgumentLine& text = g_run.ArgumentText;
   return text.contains("#") || text.contains("@") || text.contains("$") || text.contains("%");
 }
 
@@ -85,7 +85,7 @@ void StartRun(int argc, char** argv) {
   g_run.OutputMode.assign("EXEXML");
   g_run.ConsoleEcho.assign(HasMarker() ? "X" : "");
   LocateProfile();
-  if (!g_run.ListingRun.equals("X")) RunSingleSystem();
+  if (!IsSet(g_run.ListingRun)) RunSingleSystem();
   g_run.ProfileFile.reset();
   ReadSystemListing();
   RunListing();

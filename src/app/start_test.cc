@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/run_driver.h"
-#include "app/run_state.h"
+#include "run_state.h"
 #include "support/fake_env.h"
 
 namespace fernwatch {

@@ -2,8 +2,8 @@
 
 namespace fernwatch {
 
-FixedText<90> ItemValue(const char* text) {
-  FixedText<90> item;
+ItemIdText ItemValue(const char* text) {
+  ItemIdText item;
   for (; *text != '\0' && *text != ' ' && *text != ',' && item.size() < item.kCapacity; ++text)
     item.append_char(*text == ':' ? ' ' : *text);
   return item;

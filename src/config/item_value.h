@@ -1,13 +1,13 @@
 #ifndef FERNWATCH_CONFIG_ITEM_VALUE_H_
 #define FERNWATCH_CONFIG_ITEM_VALUE_H_
 
-#include "fixed_text.h"
+#include "run_state.h"
 
 namespace fernwatch {
 
 // The value of an item keyword: the characters of `text` up to the first
 // blank or comma or its end, at most 90, every ':' turned into a blank.
-FixedText<90> ItemValue(const char* text);
+ItemIdText ItemValue(const char* text);
 
 }  // namespace fernwatch
 

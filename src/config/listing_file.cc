@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "app/run_state.h"
 #include "config/config_path.h"
 #include "config/listing_lines.h"
 #include "config/text_line.h"
 #include "output/result_document.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/run_state.h"
 #include "config/config_test_support.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {

@@ -1,8 +1,8 @@
 #include "config/locate.h"
 
-#include "app/run_state.h"
 #include "config/locate_steps.h"
 #include "output/result_document.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {
@@ -75,7 +75,7 @@ void LocateProfile() {
     // "@" skips the PRTG search. A listing run then locates nothing and
     // reports its listing file missing; a single-system run takes the
     // profile as given.
-    if (!g_run.ListingRun.equals("X")) OpenGivenProfile();
+    if (!IsSet(g_run.ListingRun)) OpenGivenProfile();
     return;
   }
   SearchPrtgSensor();

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/run_state.h"
 #include "config/config_test_support.h"
 #include "config/locate_steps.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {

@@ -4,11 +4,16 @@
 #ifndef FERNWATCH_CONFIG_PROFILE_CHECK_H_
 #define FERNWATCH_CONFIG_PROFILE_CHECK_H_
 
-#include "config/system_profile.h"
 #include "fixed_text.h"
 #include "platform/env.h"
+#include "run_state.h"
 
 namespace fernwatch {
+
+enum class ProfileForm {
+  kSingle,   // a single-system run: a password fault stops the reading
+  kListing,  // one system of a listing run: the reading goes on
+};
 
 enum class ProfileFault {
   kNone,

@@ -2,9 +2,9 @@
 // extension, the global listing recognised, the directory part split off.
 #include <cstring>
 
-#include "app/run_state.h"
 #include "config/locate.h"
 #include "config/locate_steps.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {
@@ -13,14 +13,14 @@ const char kDefaultExtension[] = ".P00";
 const char kGlobalRequest[] = "GLOBAL.P00";
 const char kSensorListing[] = "SAP Lodestar.Gbl";
 
-bool HasExtension(const FixedText<63>& name) {
+bool HasExtension(const ProfileNameText& name) {
   return name.size() >= 4 && name[name.size() - 4] == '.';
 }
 
 // A name with no room left for its extension would be cut into the name of
 // some other file; such a name is reported missing instead.
 void AddDefaultExtension() {
-  FixedText<63>& name = g_run.ProfileName;
+  ProfileNameText& name = g_run.ProfileName;
   if (HasExtension(name)) return;
   if (name.size() + std::strlen(kDefaultExtension) > name.kCapacity)
     FailProfileMissing(name.c_str());
@@ -28,7 +28,7 @@ void AddDefaultExtension() {
 }
 
 void SelectGlobalListing() {
-  FixedText<63> upper = g_run.ProfileName;
+  ProfileNameText upper = g_run.ProfileName;
   upper.to_upper();
   if (!upper.equals(kGlobalRequest)) return;
   g_run.ListingRun.assign("X");

@@ -3,11 +3,12 @@
 #include <cstring>
 #include <type_traits>
 
-#include "app/run_state.h"
 #include "config/password.h"
 #include "config/profile_check.h"
+#include "config/profile_reader.h"
 #include "config/text_line.h"
 #include "output/result_document.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "app/run_state.h"
 #include "config/config_path.h"
 #include "config/config_test_support.h"
 #include "config/profile_check.h"
-#include "config/system_profile.h"
+#include "config/profile_reader.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {

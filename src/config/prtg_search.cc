@@ -1,8 +1,8 @@
 // The search of PRTG's custom-sensor directory for the start file.
-#include "app/run_state.h"
 #include "config/locate.h"
 #include "config/locate_steps.h"
 #include "config/text_line.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {

@@ -1,10 +1,10 @@
 // The global sensor listing: "# GSNG:" lines name the systems of a sensor,
 // its "# GSNX:" line gives the item, the parameters and the label kind.
-#include "app/run_state.h"
 #include "config/item_value.h"
 #include "config/listing_lines.h"
 #include "config/text_line.h"
 #include "output/result_document.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {
@@ -22,7 +22,7 @@ using ParameterPart = FixedText<ListingLine::kCapacity>;
 // blanks; only the first ten characters of the word take part.
 SensorPattern PatternFor(const char* head) {
   SensorPattern pattern(head);
-  const FixedText<127>& arguments = g_run.ArgumentText;
+  const ArgumentLine& arguments = g_run.ArgumentText;
   for (size_t i = 0; i < arguments.size() && arguments[i] != ' '; ++i)
     pattern.append_char(arguments[i]);
   while (pattern.size() < kPatternLength) pattern.append_char(' ');
@@ -96,7 +96,7 @@ void ReadSensorListing() {
   }
   file.reset();
   TakeItem(parameters);
-  if (!g_run.SensorFound.equals("X"))
+  if (!IsSet(g_run.SensorFound))
     FailListing("Error 1030: Global Sensor ",
                 g_run.SecondArgument != nullptr ? g_run.SecondArgument : "", " not found...");
 }

@@ -1,9 +1,9 @@
 // One channel of the result, in the form of the output mode.
 #include <cstdlib>
 
-#include "app/run_state.h"
 #include "output/output_mode.h"
 #include "output/result_document.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {
@@ -19,7 +19,7 @@ bool IsKeySeparator(char c) {
 }
 
 WorkingCopy QuorvaneKey(const WorkingCopy& name) {
-  WorkingCopy key(g_run.ListingRun.equals("X") ? g_run.SystemLabel.c_str() : name.c_str());
+  WorkingCopy key(IsSet(g_run.ListingRun) ? g_run.SystemLabel.c_str() : name.c_str());
   WorkingCopy cleaned;
   bool full_stop_replaced = false;
   for (size_t i = 0; i < key.size(); ++i) {

@@ -2,12 +2,12 @@
 
 #include <cstring>
 
-#include "app/run_state.h"
+#include "run_state.h"
 
 namespace fernwatch {
 
 DocumentForm CurrentForm() {
-  const FixedText<15>& mode = g_run.OutputMode;
+  const OutputModeText& mode = g_run.OutputMode;
   if (mode.equals("EXEXML") || mode.equals("Tessiva") || mode.equals("Brixtel"))
     return DocumentForm::kPrtgXml;
   if (mode.equals("Quorvane")) return DocumentForm::kQuorvane;

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/run_state.h"
 #include "output/output_mode.h"
+#include "run_state.h"
 
 namespace fernwatch {
 
@@ -77,8 +77,8 @@ void SetErrorDocument(const char* message) {
   static const char kClosing[] = "</Text>\n</Prtg>\n";
   // The message may be the document's own text, and however long it is the
   // document keeps its closing, so the message is cut to what fits.
-  const size_t room = FixedText<4095>::kCapacity - (sizeof kOpening - 1) - (sizeof kClosing - 1);
-  FixedText<4095> document(kOpening);
+  const size_t room = DocumentText::kCapacity - (sizeof kOpening - 1) - (sizeof kClosing - 1);
+  DocumentText document(kOpening);
   document.append(message, room);
   document.append(kClosing);
   g_run.ResultDocument = document;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/run_state.h"
+#include "run_state.h"
 #include "support/fake_env.h"
 
 namespace fernwatch {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/run_state.h"
 #include "probes/probes.h"
 #include "rfc/connection.h"
+#include "run_state.h"
 #include "support/fake_env.h"
 
 namespace fernwatch {

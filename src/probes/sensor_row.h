@@ -4,6 +4,7 @@
 #define FERNWATCH_PROBES_SENSOR_ROW_H_
 
 #include "fixed_text.h"
+#include "run_state.h"
 
 namespace fernwatch {
 
@@ -37,7 +38,7 @@ UserSensorRow CutSensorRow(const char* line);
 // The first word of the argument text (up to its first blank or comma),
 // and its first ten characters padded with blanks for matching.
 struct SensorWord {
-  FixedText<127> Word;
+  ArgumentLine Word;
   char Padded[kSensorWidth];
 
   // Whether the row's sensor column equals the padded word, byte for byte.

@@ -1,7 +1,7 @@
 #include "probes/sensor_selection.h"
 
-#include "app/run_state.h"
 #include "output/result_document.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {
@@ -11,8 +11,8 @@ using ChannelName = FixedText<123>;
 // The item of a listing run names a channel text regardless of case, but
 // whole.
 bool IsRequestedItem(const FixedText<32>& text) {
-  FixedText<90> item(g_run.ItemId.c_str());
-  FixedText<90> candidate(text.c_str());
+  ItemIdText item(g_run.ItemId.c_str());
+  ItemIdText candidate(text.c_str());
   item.to_upper();
   candidate.to_upper();
   return item.equals(candidate.c_str());
@@ -59,7 +59,7 @@ SensorSelection CurrentSelection() {
   selection.Title.assign("User-Sensor not found...");
   selection.Overview = g_run.ArgumentText.contains("SENSOR(S)");
   selection.StateMode = g_run.ArgumentText.contains(",STATE");
-  selection.Listing = g_run.ListingRun.equals("X");
+  selection.Listing = IsSet(g_run.ListingRun);
   return selection;
 }
 

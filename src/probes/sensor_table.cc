@@ -1,10 +1,10 @@
 // Reading a customer table of user sensors with RFC_GET_TABLE_ENTRIES: its
 // rows arrive as flat 540-character lines in the caller's internal table.
-#include "app/run_state.h"
 #include "probes/call_lists.h"
 #include "probes/probes.h"
 #include "probes/sensor_row.h"
 #include "rfc/connection.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {

@@ -2,11 +2,11 @@
 // answers. The record it returns is not evaluated.
 #include <cstring>
 
-#include "app/run_state.h"
 #include "probes/call_lists.h"
 #include "probes/probes.h"
 #include "probes/remote_calls.h"
 #include "rfc/connection.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {

@@ -2,7 +2,6 @@
 // rows turned into channels, and the status text left for the run driver.
 #include <cstring>
 
-#include "app/run_state.h"
 #include "output/result_document.h"
 #include "probes/call_lists.h"
 #include "probes/probes.h"
@@ -10,6 +9,7 @@
 #include "probes/sensor_selection.h"
 #include "rfc/connection.h"
 #include "rfc/decimal_value.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {
@@ -62,7 +62,7 @@ void EvaluateRows(ITAB_H entries) {
 
 // The function module's way of saying the table is there but empty.
 void ReportNoEntries() {
-  bool listing = g_run.ListingRun.equals("X");
+  bool listing = IsSet(g_run.ListingRun);
   g_run.RunStatus.assign("OK");
   if (!listing) BeginDocument();
   BeginText();

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/run_state.h"
 #include "rfc/decimal_value.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {
@@ -13,28 +13,9 @@ namespace {
 constexpr size_t kUserWidth = 12;
 constexpr size_t kPasswordWidth = 10;
 
-// What the records point at. They live as long as the process, as the
-// records do, and are rewritten by every open.
-struct RecordTexts {
-  FixedText<11> destination;
-  FixedText<11> client;
-  // Whole profile values and their padding: never cut.
-  decltype(SystemProfile::User) user;
-  decltype(SystemProfile::Password) password;
-  FixedText<31> language;
-  FixedText<127> hostname;
-  FixedText<60> gateway_host;
-  FixedText<31> gateway_service;
-};
-
-static_assert(decltype(RecordTexts::user)::kCapacity >= kUserWidth, "user copy too short");
-static_assert(decltype(RecordTexts::password)::kCapacity >= kPasswordWidth,
+static_assert(decltype(ConnectionRecords::User)::kCapacity >= kUserWidth, "user copy too short");
+static_assert(decltype(ConnectionRecords::Password)::kCapacity >= kPasswordWidth,
               "password copy too short");
-
-RecordTexts texts;
-RFC_OPTIONS open_options;
-RFC_CONNOPT_R3ONLY r3_options;
-RFC_CONNOPT_CPIC gateway_options;
 
 template <size_t N>
 void PadWithBlanks(FixedText<N>* text, size_t width) {
@@ -52,35 +33,35 @@ rfc_char_t* LibraryTextOrNull(FixedText<N>& text) {
 }
 
 // The override's value where one is typed, the profile's value otherwise.
-void ChooseHostname() {
-  FixedText<127> typed;
+void ChooseHostname(ConnectionRecords* records) {
+  ArgumentLine typed;
   if (ConnectionOverride(",HOST=", &typed)) {
-    texts.hostname = typed;
+    records->Hostname = typed;
   } else {
-    texts.hostname.assign(g_run.Profile.Hostname);
+    records->Hostname.assign(g_run.Profile.Hostname);
   }
 }
 
 // An empty ",NO=" sets no number: the previous connection's stays.
 int ChooseSysnr() {
-  FixedText<127> typed;
+  ArgumentLine typed;
   if (!ConnectionOverride(",NO=", &typed)) return DecimalValue(g_run.Profile.Sysnr.c_str());
   if (typed.empty()) return g_run.LastSysnr;
   return DecimalValue(typed.c_str());
 }
 
-void FillTexts() {
+void FillTexts(ConnectionRecords* records) {
   const SystemProfile& profile = g_run.Profile;
-  texts.destination.assign(profile.Destination);
-  texts.client.assign(profile.Client);
-  texts.user.assign(profile.User);
-  PadWithBlanks(&texts.user, kUserWidth);
-  texts.password.assign(profile.Password);
-  PadWithBlanks(&texts.password, kPasswordWidth);
-  texts.language.assign(profile.Language);
-  ChooseHostname();
-  texts.gateway_host.assign(profile.Gwhost);
-  texts.gateway_service.assign(profile.Gwservice);
+  records->Destination.assign(profile.Destination);
+  records->Client.assign(profile.Client);
+  records->User.assign(profile.User);
+  PadWithBlanks(&records->User, kUserWidth);
+  records->Password.assign(profile.Password);
+  PadWithBlanks(&records->Password, kPasswordWidth);
+  records->Language.assign(profile.Language);
+  ChooseHostname(records);
+  records->GatewayHost.assign(profile.Gwhost);
+  records->GatewayService.assign(profile.Gwservice);
 }
 
 }  // namespace
@@ -93,12 +74,12 @@ FixedText<1023> ConnectionString() {
   return text;
 }
 
-bool ConnectionOverride(const char* keyword, FixedText<127>* value) {
+bool ConnectionOverride(const char* keyword, ArgumentLine* value) {
   value->clear();
   size_t at = g_run.ArgumentText.find(keyword);
-  if (at == FixedText<127>::npos) return false;
+  if (at == ArgumentLine::npos) return false;
   // The typed case, position for position with the upper-cased text.
-  const FixedText<127>& typed = g_run.TypedArgumentText;
+  const ArgumentLine& typed = g_run.TypedArgumentText;
   for (size_t i = at + std::strlen(keyword); i < typed.size(); ++i) {
     char c = typed[i];
     if (c == ',' || c == ' ') break;
@@ -108,27 +89,31 @@ bool ConnectionOverride(const char* keyword, FixedText<127>* value) {
 }
 
 RFC_OPTIONS* FillConnectionRecords() {
-  FillTexts();
+  ConnectionRecords& records = g_run.Connection;
+  FillTexts(&records);
 
-  gateway_options.gateway_host = LibraryTextOrNull(texts.gateway_host);
-  gateway_options.gateway_service = LibraryTextOrNull(texts.gateway_service);
+  RFC_CONNOPT_CPIC& gateway = records.GatewayOptions;
+  gateway.gateway_host = LibraryTextOrNull(records.GatewayHost);
+  gateway.gateway_service = LibraryTextOrNull(records.GatewayService);
 
-  r3_options.hostname = LibraryTextOrNull(texts.hostname);
-  r3_options.sysnr = ChooseSysnr();
-  r3_options.gateway_host = gateway_options.gateway_host;
-  r3_options.gateway_service = gateway_options.gateway_service;
-  g_run.LastSysnr = r3_options.sysnr;
+  RFC_CONNOPT_R3ONLY& r3 = records.R3Options;
+  r3.hostname = LibraryTextOrNull(records.Hostname);
+  r3.sysnr = ChooseSysnr();
+  r3.gateway_host = gateway.gateway_host;
+  r3.gateway_service = gateway.gateway_service;
+  g_run.LastSysnr = r3.sysnr;
 
   bool r2 = g_run.Profile.Mode.equals("R/2");
-  open_options.destination = LibraryText(texts.destination);
-  open_options.mode = r2 ? RFC_MODE_CPIC : RFC_MODE_R3ONLY;
-  open_options.connopt = r2 ? static_cast<void*>(&gateway_options) : &r3_options;
-  open_options.client = LibraryText(texts.client);
-  open_options.user = LibraryText(texts.user);
-  open_options.password = LibraryText(texts.password);
-  open_options.language = LibraryText(texts.language);
-  open_options.trace = 0;
-  return &open_options;
+  RFC_OPTIONS& options = records.OpenOptions;
+  options.destination = LibraryText(records.Destination);
+  options.mode = r2 ? RFC_MODE_CPIC : RFC_MODE_R3ONLY;
+  options.connopt = r2 ? static_cast<void*>(&gateway) : &r3;
+  options.client = LibraryText(records.Client);
+  options.user = LibraryText(records.User);
+  options.password = LibraryText(records.Password);
+  options.language = LibraryText(records.Language);
+  options.trace = 0;
+  return &options;
 }
 
 }  // namespace fernwatch

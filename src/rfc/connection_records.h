@@ -1,14 +1,17 @@
 // The records handed to RfcOpen: open options, R/3 options and gateway
-// options, refilled from the current system's profile for every open.
+// options, refilled from the current system's profile for every open. They
+// are the run's ConnectionRecords, so that they live as long as the library
+// may read them.
 #ifndef FERNWATCH_RFC_CONNECTION_RECORDS_H_
 #define FERNWATCH_RFC_CONNECTION_RECORDS_H_
 
 #include "fixed_text.h"
 #include "rfc/rfc_library.h"
+#include "run_state.h"
 
 namespace fernwatch {
 
-// Fills the three process-wide records anew and returns the open options;
+// Fills the run's ConnectionRecords anew and returns the open options;
 // their connection options point at the R/3 record, or at the gateway
 // record in R/2 mode. Remembers the system number in LastSysnr.
 RFC_OPTIONS* FillConnectionRecords();
@@ -20,7 +23,7 @@ FixedText<1023> ConnectionString();
 // The value typed after `keyword` (",HOST=" or ",NO=") in the argument
 // text, up to the next comma or blank or the end. False when the argument
 // text does not hold the keyword.
-bool ConnectionOverride(const char* keyword, FixedText<127>* value);
+bool ConnectionOverride(const char* keyword, ArgumentLine* value);
 
 }  // namespace fernwatch
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/run_state.h"
+#include "run_state.h"
 #include "support/fake_env.h"
 
 namespace fernwatch {

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <memory>
 
-#include "app/run_state.h"
 #include "rfc/connection.h"
 #include "rfc/connection_records.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <memory>
 
-#include "app/run_state.h"
 #include "output/result_document.h"
 #include "rfc/connection.h"
+#include "run_state.h"
 
 namespace fernwatch {
 namespace {

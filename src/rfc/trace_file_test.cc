@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/run_state.h"
 #include "rfc/connection.h"
+#include "run_state.h"
 #include "support/fake_env.h"
 
 namespace fernwatch {

@@ -2,8 +2,8 @@
 // the working directory, written only when the argument text asks for it
 // with ",SYSLOG". The file is opened at the first line and stays open for
 // the run. No caller passes a password as event or detail.
-#include "app/run_state.h"
 #include "rfc/connection.h"
+#include "run_state.h"
 
 namespace fernwatch {
 

@@ -12,11 +12,11 @@ using DecodedPasswordText = decltype(SystemProfile::Password);
 
 // The name a run would give the profile: without its directory, and no
 // longer than the run's profile name.
-FixedText<63> ProfileNameOf(const char* path) {
+ProfileNameText ProfileNameOf(const char* path) {
   const char* name = path;
   for (const char* c = path; *c != '\0'; ++c)
     if (*c == '\\' || *c == '/' || *c == ':') name = c + 1;
-  return FixedText<63>(name);
+  return ProfileNameText(name);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/run_state.h"
+#include "run_state.h"
 
 namespace fernwatch {
 

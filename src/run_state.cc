@@ -1,4 +1,4 @@
-#include "app/run_state.h"
+#include "run_state.h"
 
 namespace fernwatch {
 
