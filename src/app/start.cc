@@ -5,6 +5,7 @@
 
 #include "app/run_driver.h"
 #include "app/run_services.h"
+#include "argument_keywords.h"
 #include "config/item_value.h"
 #include "config/listing_file.h"
 #include "config/locate.h"
@@ -21,7 +22,7 @@ bool IsSeparator(char c) { return c == ' ' || c == ','; }
 
 // The second and third argument joined. A text longer than ArgumentText
 // holds is cut before the word the capacity would split, so that no
-// keyword keeps a cut value (",NO=12" never becomes ",NO=1").
+// keyword keeps a cut value (system number 12 never becomes 1).
 ArgumentLine JoinedArguments(int argc, char** argv) {
   FixedText<ArgumentLine::kCapacity + 1> joined;
   if (argc > 2) joined.assign(argv[2]);
@@ -47,20 +48,20 @@ void TakeArguments(int argc, char** argv) {
 }
 
 // A first argument longer than ProfileName holds is reported missing as
-// given, rather than cut into the name of some other file. With ITEM= the
-// first argument plays no part.
+// given, rather than cut into the name of some other file. With an item
+// the first argument plays no part.
 void CheckProfileNameFits(const char* first_argument) {
   if (IsSet(g_run.ListingRun)) return;
   if (std::strlen(first_argument) > g_run.ProfileName.kCapacity)
     FailProfileMissing(first_argument);
 }
 
-// ITEM= turns the run into a listing run over "Lodestar.Prf"; the value is
-// taken as typed.
+// An item turns the run into a listing run over "Lodestar.Prf"; its value
+// is taken as typed.
 void TakeItem() {
-  size_t at = g_run.ArgumentText.find("ITEM=");
-  if (at == g_run.ArgumentText.npos) return;
-  g_run.ItemId = ItemValue(g_run.ParameterText.c_str() + at + 5);
+  const char* typed = TypedItemValue();
+  if (typed == nullptr) return;
+  g_run.ItemId = ItemValue(typed);
   g_run.ListingRun.assign("X");
   g_run.ProfileName.assign("Lodestar.Prf");
 }

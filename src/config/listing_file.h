@@ -1,4 +1,4 @@
-// The listing files of a listing run: "Lodestar.Prf" (ITEM= runs) and the
+// The listing files of a listing run: "Lodestar.Prf" (runs for an item) and the
 // global sensor listing "SAP Lodestar.Gbl".
 #ifndef FERNWATCH_CONFIG_LISTING_FILE_H_
 #define FERNWATCH_CONFIG_LISTING_FILE_H_

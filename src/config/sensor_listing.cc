@@ -37,7 +37,7 @@ bool Matches(const ListingLine& line, const SensorPattern& pattern) {
 }
 
 // A text cut at the capacity of ParameterText would change the keywords it
-// carries (CH=12 would read CH=1): false for such a sensor.
+// carries (channel 12 would read channel 1): false for such a sensor.
 bool TakeParameterText(const ParameterPart& parameters) {
   ParameterPart text = parameters;
   size_t cut = text.find(kSensorCut);

@@ -1,6 +1,5 @@
 // One channel of the result, in the form of the output mode.
-#include <cstdlib>
-
+#include "argument_keywords.h"
 #include "output/output_mode.h"
 #include "output/result_document.h"
 #include "run_state.h"
@@ -42,21 +41,9 @@ void AddQuorvaneChannel(const WorkingCopy& name, const WorkingCopy& value,
   for (const char* part : parts) AppendToDocument(part);
 }
 
-// The channel that "CH=" selects: up to three characters after it, read as
-// a decimal number the way the C library does (no digits give 0).
-long SelectedChannel() {
-  size_t at = g_run.ArgumentText.find("CH=");
-  FixedText<3> digits;
-  for (size_t i = at + 3; i < g_run.ArgumentText.size() && digits.size() < 3; ++i) {
-    if (g_run.ArgumentText[i] == ',') break;
-    digits.append_char(g_run.ArgumentText[i]);
-  }
-  return std::strtol(digits.c_str(), nullptr, 10);
-}
-
 void AddMaltrexChannel(const WorkingCopy& name, const WorkingCopy& value,
                        const WorkingCopy& unit) {
-  if (g_run.ArgumentText.contains("CH=")) {
+  if (SelectsChannel()) {
     if (SelectedChannel() == g_run.ChannelCounter) AppendToDocument(value.c_str());
     return;
   }

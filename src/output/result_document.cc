@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "argument_keywords.h"
 #include "output/output_mode.h"
 #include "run_state.h"
 
@@ -69,7 +70,7 @@ void EndText() {
   DocumentForm form = CurrentForm();
   if (form == DocumentForm::kPrtgXml) AppendToDocument("</Text>\n");
   // Maltrex with a channel selection reports the bare value alone.
-  if (form == DocumentForm::kMaltrex && g_run.ArgumentText.contains("CH=")) EmptyDocument();
+  if (form == DocumentForm::kMaltrex && SelectsChannel()) EmptyDocument();
 }
 
 void SetErrorDocument(const char* message) {

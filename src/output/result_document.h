@@ -12,7 +12,8 @@ void BeginDocument();
 void EndDocument();
 // Appends the opening of the status text; the caller appends the text.
 void BeginText();
-// Appends the closing of the status text (Maltrex with CH= empties all).
+// Appends the closing of the status text (Maltrex with a selected channel
+// empties all).
 void EndText();
 // Writes one channel; counts it whatever the mode.
 void AddChannel(const char* name, const char* value, const char* unit);

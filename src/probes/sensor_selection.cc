@@ -1,5 +1,6 @@
 #include "probes/sensor_selection.h"
 
+#include "argument_keywords.h"
 #include "output/result_document.h"
 #include "run_state.h"
 
@@ -57,8 +58,8 @@ SensorSelection CurrentSelection() {
   SensorSelection selection;
   selection.Sensor = SensorWordOf(g_run.ArgumentText.c_str());
   selection.Title.assign("User-Sensor not found...");
-  selection.Overview = g_run.ArgumentText.contains("SENSOR(S)");
-  selection.StateMode = g_run.ArgumentText.contains(",STATE");
+  selection.Overview = AsksForSensorOverview();
+  selection.StateMode = AsksForStates();
   selection.Listing = IsSet(g_run.ListingRun);
   return selection;
 }

@@ -11,8 +11,8 @@ namespace fernwatch {
 struct SensorSelection {
   SensorWord Sensor;
   FixedText<32> Title;  // the requested sensor's title, once its header row is met
-  bool Overview;        // "SENSOR(S)": the header rows of all sensors
-  bool StateMode;       // ",STATE": the states as values
+  bool Overview;        // the header rows of all sensors
+  bool StateMode;       // the states as values
   bool Listing;         // one item on every system of a list
 };
 

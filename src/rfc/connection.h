@@ -22,7 +22,7 @@ void SAP_API ReportRfcError(rfc_char_t* operation);
 void AppendTraceMessage();
 
 // One line of the probe's own trace ("Fernwatch.Trc"), written only when
-// the argument text holds ",SYSLOG".
+// the argument text asks for it (AsksForTrace).
 void TracePoint(RFC_HANDLE handle, const char* event, const char* detail);
 
 }  // namespace fernwatch

@@ -1,7 +1,6 @@
 #include "rfc/connection_records.h"
 
-#include <cstring>
-
+#include "argument_keywords.h"
 #include "rfc/decimal_value.h"
 #include "run_state.h"
 
@@ -35,17 +34,18 @@ rfc_char_t* LibraryTextOrNull(FixedText<N>& text) {
 // The override's value where one is typed, the profile's value otherwise.
 void ChooseHostname(ConnectionRecords* records) {
   ArgumentLine typed;
-  if (ConnectionOverride(",HOST=", &typed)) {
+  if (HostOverride(&typed)) {
     records->Hostname = typed;
   } else {
     records->Hostname.assign(g_run.Profile.Hostname);
   }
 }
 
-// An empty ",NO=" sets no number: the previous connection's stays.
+// An empty system number override sets no number: the previous
+// connection's stays.
 int ChooseSysnr() {
   ArgumentLine typed;
-  if (!ConnectionOverride(",NO=", &typed)) return DecimalValue(g_run.Profile.Sysnr.c_str());
+  if (!SysnrOverride(&typed)) return DecimalValue(g_run.Profile.Sysnr.c_str());
   if (typed.empty()) return g_run.LastSysnr;
   return DecimalValue(typed.c_str());
 }
@@ -72,20 +72,6 @@ FixedText<1023> ConnectionString() {
   text.format("CLIENT=%s USER=%s PASSWD=%s LANG=D DEST=%s", profile.Client.c_str(),
               profile.User.c_str(), profile.Password.c_str(), profile.Destination.c_str());
   return text;
-}
-
-bool ConnectionOverride(const char* keyword, ArgumentLine* value) {
-  value->clear();
-  size_t at = g_run.ArgumentText.find(keyword);
-  if (at == ArgumentLine::npos) return false;
-  // The typed case, position for position with the upper-cased text.
-  const ArgumentLine& typed = g_run.TypedArgumentText;
-  for (size_t i = at + std::strlen(keyword); i < typed.size(); ++i) {
-    char c = typed[i];
-    if (c == ',' || c == ' ') break;
-    value->append_char(c);
-  }
-  return true;
 }
 
 RFC_OPTIONS* FillConnectionRecords() {

@@ -7,7 +7,6 @@
 
 #include "fixed_text.h"
 #include "rfc/rfc_library.h"
-#include "run_state.h"
 
 namespace fernwatch {
 
@@ -19,11 +18,6 @@ RFC_OPTIONS* FillConnectionRecords();
 // "CLIENT=... USER=... PASSWD=... LANG=D DEST=..." for RfcOpenEx: user and
 // password as the profile holds them, without the padding of the records.
 FixedText<1023> ConnectionString();
-
-// The value typed after `keyword` (",HOST=" or ",NO=") in the argument
-// text, up to the next comma or blank or the end. False when the argument
-// text does not hold the keyword.
-bool ConnectionOverride(const char* keyword, ArgumentLine* value);
 
 }  // namespace fernwatch
 

@@ -1,14 +1,15 @@
 // The probe's own trace: one line per library step in "Fernwatch.Trc" in
-// the working directory, written only when the argument text asks for it
-// with ",SYSLOG". The file is opened at the first line and stays open for
-// the run. No caller passes a password as event or detail.
+// the working directory, written only when the argument text asks for it.
+// The file is opened at the first line and stays open for the run. No
+// caller passes a password as event or detail.
+#include "argument_keywords.h"
 #include "rfc/connection.h"
 #include "run_state.h"
 
 namespace fernwatch {
 
 void TracePoint(RFC_HANDLE handle, const char* event, const char* detail) {
-  if (!g_run.ArgumentText.contains(",SYSLOG")) return;
+  if (!AsksForTrace()) return;
   if (!g_run.TraceStream) g_run.TraceStream = CurrentEnv().OpenAppend("Fernwatch.Trc");
   if (!g_run.TraceStream) return;
 
