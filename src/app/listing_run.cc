@@ -92,7 +92,8 @@ void ProcessNextSystem() {
   std::unique_ptr<InputFile> profile = OpenListedProfile(TakeNextEntry());
   if (!profile) return;
   g_run.SystemFailed.assign(".");
-  ReadSystemProfile(std::move(profile), ProfileForm::kListing);
+  if (ReadSystemProfile(std::move(profile), ProfileForm::kListing) != ProfileFault::kNone)
+    g_run.SystemFailed.assign("X");
   ChooseSystemLabel();
   if (IsSet(g_run.ConsoleEcho)) g_run.BannerLine = SystemLine(CurrentClockText().c_str());
   RegisterRfcEnvironment();

@@ -1,6 +1,7 @@
 // A single-system run: the road of a normal PRTG poll, from the located
 // profile to the printed document and the exit status.
 #include "app/run_driver.h"
+#include "app/run_faults.h"
 #include "app/run_services.h"
 #include "config/profile_reader.h"
 #include "output/result_document.h"
@@ -55,16 +56,12 @@ void CloseSession() {
   FixedText<127> message;
   message.format("%s%s%s", "Error 1011: RFC-Open for ", g_run.Profile.Destination.c_str(),
                  " failed !");
-  FailWithErrorDocument(message.c_str());
+  ExitWithErrorDocument(message.c_str());
 }
 
 void ReadProfile() {
-  if (!g_run.ProfileFile) {
-    FixedText<127> message;
-    message.format("%s%s%s", "Error 1002: Profile ", g_run.ProfilePath.c_str(), " is missing...");
-    FailWithErrorDocument(message.c_str());
-  }
-  ReadSystemProfile(std::move(g_run.ProfileFile), ProfileForm::kSingle);
+  if (!g_run.ProfileFile) ExitOnFault(ProfileMissing(g_run.ProfilePath.c_str()));
+  ExitOnFault(ReadSystemProfile(std::move(g_run.ProfileFile), ProfileForm::kSingle));
 }
 
 }  // namespace

@@ -4,12 +4,12 @@
 #include <cstring>
 
 #include "app/run_driver.h"
+#include "app/run_faults.h"
 #include "app/run_services.h"
 #include "argument_keywords.h"
 #include "config/item_value.h"
 #include "config/listing_file.h"
 #include "config/locate.h"
-#include "output/result_document.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -53,7 +53,7 @@ void TakeArguments(int argc, char** argv) {
 void CheckProfileNameFits(const char* first_argument) {
   if (IsSet(g_run.ListingRun)) return;
   if (std::strlen(first_argument) > g_run.ProfileName.kCapacity)
-    FailProfileMissing(first_argument);
+    ExitOnFault(ProfileMissing(first_argument));
 }
 
 // An item turns the run into a listing run over "Lodestar.Prf"; its value
@@ -77,18 +77,18 @@ void StartRun(int argc, char** argv) {
   g_run.BannerLine.format("* %s SAP %s %s", CurrentClockText().c_str(), kProgramName,
                           kVersionText);
   if (argc < 2 || argv[1] == nullptr)
-    FailWithErrorDocument("Error 1001: Parameter for Profile-Name is missing !");
+    ExitWithErrorDocument("Error 1001: Parameter for Profile-Name is missing !");
   TakeArguments(argc, argv);
   TakeItem();
   CheckProfileNameFits(argv[1]);
-  CompleteProfileName();
+  ExitOnFault(CompleteProfileName());
   g_run.Profile = SystemProfile();
   g_run.OutputMode.assign("EXEXML");
   g_run.ConsoleEcho.assign(HasMarker() ? "X" : "");
-  LocateProfile();
+  ExitOnFault(LocateProfile());
   if (!IsSet(g_run.ListingRun)) RunSingleSystem();
   g_run.ProfileFile.reset();
-  ReadSystemListing();
+  ExitOnFault(ReadSystemListing());
   RunListing();
 }
 

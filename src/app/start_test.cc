@@ -6,6 +6,7 @@
 #include "app/run_driver.h"
 #include "run_state.h"
 #include "support/fake_env.h"
+#include "support/run_record_test.h"
 
 namespace fernwatch {
 namespace {
@@ -13,19 +14,14 @@ namespace {
 // Starts a run with `arguments` (the program name first) in an empty
 // working directory with the Tessiva front-end designated, so that the run
 // stops at the first file it does not find; returns the exit status.
-class StartTest : public ::testing::Test {
+class StartTest : public RunRecordTest {
  protected:
   StartTest() { env_.beside_program.insert("Tessiva.Frontend"); }
 
   int Start(std::vector<std::string> arguments) {
     std::vector<char*> argv;
     for (std::string& argument : arguments) argv.push_back(&argument[0]);
-    try {
-      StartRun(static_cast<int>(argv.size()), argv.data());
-    } catch (const ProcessExit& exit) {
-      return exit.status;
-    }
-    return -1;
+    return ExitStatusOf([&argv] { StartRun(static_cast<int>(argv.size()), argv.data()); });
   }
 
   ScratchDirectory dir_;

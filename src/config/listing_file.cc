@@ -5,7 +5,6 @@
 #include "config/config_path.h"
 #include "config/listing_lines.h"
 #include "config/text_line.h"
-#include "output/result_document.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -29,18 +28,21 @@ bool IsSystemLine(const ListingLine& line) {
   return line.starts_with("# Gsng") && line[6] == ':' && line[7] == ' ';
 }
 
-void ReadSystemListFile() {
+ListingFault ReadSystemListFile() {
   std::unique_ptr<InputFile> file = OpenListingFile();
-  if (file == nullptr) FailListing("Error 1024: ProFile ", g_run.ProfileName.c_str(), " is missing...");
+  if (file == nullptr)
+    return ListingFault(ListingFault::kSystemListMissing, g_run.ProfileName.c_str());
   ListingLine line;
   while (ReadTextLine(*file, &line))
     if (IsSystemLine(line)) AppendSystemValue(line);
+  return ListingFault();
 }
 
-void CheckListing() {
-  if (g_run.SystemList.empty()) FailWithErrorDocument("Error 1025: Global Server Listing missing...");
-  if (g_run.ItemId.empty()) FailWithErrorDocument("Error 1026: Global Item Idenification missing...");
+ListingFault CheckListing() {
+  if (g_run.SystemList.empty()) return ListingFault(ListingFault::kServerListingMissing);
+  if (g_run.ItemId.empty()) return ListingFault(ListingFault::kItemMissing);
   g_run.ProfilePath.assign(g_run.ProfileDirectory);
+  return ListingFault();
 }
 
 // Keeps whole entries only: a name cut short could name another file.
@@ -69,19 +71,45 @@ void AppendSystemValue(const ListingLine& line) {
   if (g_run.SystemList.size() < wanted) DropCutEntry();
 }
 
-void FailListing(const char* before, const char* middle, const char* after) {
-  FixedText<511> message;
-  message.format("%s%s%s", before, middle, after);
-  FailWithErrorDocument(message.c_str());
+FaultMessage ListingFaultMessage(const ListingFault& fault) {
+  const char* before = "";
+  const char* after = "";
+  switch (fault.kind) {
+    case ListingFault::kNone:
+      break;
+    case ListingFault::kSystemListMissing:
+      before = "Error 1024: ProFile ";
+      after = " is missing...";
+      break;
+    case ListingFault::kSensorListingMissing:
+      before = "Error 10x1: ProFile ";
+      after = " is missing...";
+      break;
+    case ListingFault::kServerListingMissing:
+      before = "Error 1025: Global Server Listing missing...";
+      break;
+    case ListingFault::kItemMissing:
+      before = "Error 1026: Global Item Idenification missing...";
+      break;
+    case ListingFault::kInvalidSensorAllocation:
+      before = "Error 1029: Invalid Sensor-Allocation...";
+      break;
+    case ListingFault::kSensorNotFound:
+      before = "Error 1030: Global Sensor ";
+      after = " not found...";
+      break;
+  }
+  FaultMessage message;
+  message.format("%s%s%s", before, fault.subject.c_str(), after);
+  return message;
 }
 
-void ReadSystemListing() {
+ListingFault ReadSystemListing() {
   StartListing();
-  if (g_run.ProfileName.equals(kSystemListFile))
-    ReadSystemListFile();
-  else
-    ReadSensorListing();
-  CheckListing();
+  ListingFault fault =
+      g_run.ProfileName.equals(kSystemListFile) ? ReadSystemListFile() : ReadSensorListing();
+  if (fault.Failed()) return fault;
+  return CheckListing();
 }
 
 }  // namespace fernwatch

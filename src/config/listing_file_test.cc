@@ -4,8 +4,9 @@
 
 #include <string>
 
-#include "config/config_test_support.h"
 #include "run_state.h"
+#include "support/fake_env.h"
+#include "support/run_record_test.h"
 
 namespace fernwatch {
 namespace {
@@ -13,25 +14,29 @@ namespace {
 const std::string kMarker = ",Sensor=SAP Fernwatch\"";
 const std::string kSystems = "# GSNG: SENSOR1     PRD.P00#\n";
 
-class ListingTest : public ::testing::Test {
+class ListingTest : public RunRecordTest {
  protected:
-  // A listing run whose listing file was located in `directory`; the exit
-  // status, -1 when the listing was read.
-  int ReadListing(const char* name, const std::string& content, const char* second_argument = "",
+  // A listing run whose listing file was located in `directory`; the
+  // message of the fault, empty when the listing was read.
+  std::string ReadListing(const char* name, const std::string& content, const char* second_argument = "",
                   const std::string& directory = "") {
     std::string native = directory;
     for (char& c : native) c = c == '\\' ? '/' : c;
     scratch.Write(native + name, content);
-    fake.output.clear();
     g_run.ProfileDirectory.assign(directory.c_str());
     g_run.ProfileName.assign(name);
     g_run.ProfilePath.assign((directory + name).c_str());
     g_run.SecondArgument = second_argument;
     g_run.ArgumentText.assign(second_argument);
     g_run.ArgumentText.to_upper();
-    return ExitStatusOf(ReadSystemListing);
+    return Message(ReadSystemListing());
   }
-  int ReadGlobal(const std::string& content, const char* sensor = "sensor1") {
+  static std::string Message(const ListingFault& fault) {
+    std::string message = ListingFaultMessage(fault).c_str();
+    EXPECT_EQ(fault.Failed(), !message.empty());
+    return message;
+  }
+  std::string ReadGlobal(const std::string& content, const char* sensor = "sensor1") {
     return ReadListing("SAP Lodestar.Gbl", content, sensor);
   }
 
@@ -47,14 +52,14 @@ TEST_F(ListingTest, SystemListFileCountsExactHeadsOnly) {
                         "# Gsng:ANY          DEV.P00#\n"
                         "# Gsng: SHORT       \n"
                         "# Gsng: OTHER       TST.P00#\n"),
-            -1);
+            "");
   EXPECT_STREQ(g_run.SystemList.c_str(), "PRD.P00#TST.P00#");
   EXPECT_STREQ(g_run.ItemId.c_str(), "BACKUP");
   EXPECT_STREQ(g_run.LabelKind.c_str(), "1");
 
   g_run.ItemId.clear();
-  EXPECT_EQ(ReadListing("Lodestar.Prf", "# Gsng: X           PRD.P00#\n"), 2);
-  EXPECT_EQ(fake.output, ErrorDocument("Error 1026: Global Item Idenification missing..."));
+  EXPECT_EQ(ReadListing("Lodestar.Prf", "# Gsng: X           PRD.P00#\n"),
+            "Error 1026: Global Item Idenification missing...");
 }
 
 // Head and name compared in upper case on 18 characters, so a longer
@@ -70,7 +75,7 @@ TEST_F(ListingTest, GlobalListingTakesTheSensorsLines) {
                         "# GSNG: SENSOR_LON  QAS.P00#\n"
                         "# GSNX: SENSOR_LON Item=A:B,CH=2,Alias" + kMarker + ",Sid\n",
                         "sensor_long_2", directory + "\\"),
-            -1);
+            "");
   EXPECT_STREQ(g_run.SystemList.c_str(), "PRD.P00#QAS.P00#");
   EXPECT_STREQ(g_run.ItemId.c_str(), "A B");
   EXPECT_STREQ(g_run.ParameterText.c_str(), "Item=A B,CH=2,Alias");
@@ -106,20 +111,19 @@ TEST_F(ListingTest, FailuresInTheirOrder) {
   for (const ListingFailure& c : cases) {
     SCOPED_TRACE(c.content);
     g_run.ItemId.assign("ITEM");
-    EXPECT_EQ(ReadListing(c.name, c.content, c.sensor), 2);
-    EXPECT_EQ(fake.output, ErrorDocument(c.message));
+    EXPECT_EQ(ReadListing(c.name, c.content, c.sensor), c.message);
   }
 
   // With "@" and no front-end nothing was located: the file is missing
   // even where it lies in the working directory.
   for (const char* name : {"Lodestar.Prf", "SAP Lodestar.Gbl"}) {
-    fake.output.clear();
     g_run.ProfileName.assign(name);
     g_run.ProfilePath.clear();
-    EXPECT_EQ(ExitStatusOf(ReadSystemListing), 2);
-    EXPECT_EQ(fake.output, ErrorDocument(std::string(name[0] == 'L' ? "Error 1024" : "Error 10x1") +
-                                         ": ProFile " + name + " is missing..."));
+    EXPECT_EQ(Message(ReadSystemListing()),
+              std::string(name[0] == 'L' ? "Error 1024" : "Error 10x1") + ": ProFile " + name +
+                  " is missing...");
   }
+  EXPECT_EQ(fake.output, "") << "the reader prints nothing; the run driver does";
 }
 
 // Entries that do not fit whole are left out rather than cut to another
@@ -129,7 +133,7 @@ TEST_F(ListingTest, SystemListKeepsWholeEntries) {
   for (int i = 0; i < 20; ++i)
     content += "# GSNG: SENSOR1     B.P00#" + std::string(100, 'A' + i) + "#\n";
   content += "# GSNX: SENSOR1    Item=I" + kMarker + "\n";
-  EXPECT_EQ(ReadGlobal(content), -1);
+  EXPECT_EQ(ReadGlobal(content), "");
   EXPECT_EQ(g_run.SystemList.size(), 19u * 107 + 6);
   EXPECT_TRUE(std::string(g_run.SystemList.c_str()).substr(19 * 107) == "B.P00#");
 }

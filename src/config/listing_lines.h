@@ -1,10 +1,11 @@
-// What the two forms of the listing file share: their lines, the system
-// values they add to the SystemList, and their failures.
+// What the two forms of the listing file share: their lines and the system
+// values they add to the SystemList.
 #ifndef FERNWATCH_CONFIG_LISTING_LINES_H_
 #define FERNWATCH_CONFIG_LISTING_LINES_H_
 
 #include <memory>
 
+#include "config/listing_file.h"
 #include "fixed_text.h"
 #include "platform/env.h"
 
@@ -20,12 +21,9 @@ std::unique_ptr<InputFile> OpenListingFile();
 // SystemList.
 void AppendSystemValue(const ListingLine& line);
 
-// The error document for the message before + middle + after; ends the run.
-[[noreturn]] void FailListing(const char* before, const char* middle, const char* after);
-
 // The global sensor listing "SAP Lodestar.Gbl": systems, item, parameters
 // and label kind of the sensor named by the first word of the argument text.
-void ReadSensorListing();
+ListingFault ReadSensorListing();
 
 }  // namespace fernwatch
 

@@ -1,7 +1,6 @@
 #include "config/locate.h"
 
 #include "config/locate_steps.h"
-#include "output/result_document.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -14,21 +13,24 @@ const char kPrtgMode[] = "EXEXML";
 
 // The profile as given: the directory of the first argument (or the
 // working directory) and the completed name.
-void OpenGivenProfile() {
+LocateFault OpenGivenProfile() {
   ConfigPath path = JoinPath(g_run.ProfileDirectory.c_str(), g_run.ProfileName.c_str());
   g_run.ProfilePath.assign(path);
   g_run.ProfileFile = OpenConfigFile(path.c_str());
-  if (g_run.ProfileFile == nullptr) FailProfileMissing(path.c_str());
+  if (g_run.ProfileFile == nullptr) return ProfileMissing(path.c_str());
+  return LocateFault();
 }
 
-void ApplyDesignatedFrontEnds() {
+LocateFault ApplyDesignatedFrontEnds() {
   for (const char* front_end : kFrontEnds) {
     FixedText<31> marker(front_end);
     marker.append(kFrontEndMarker);
     if (!CurrentEnv().ExistsBesideProgram(marker.c_str())) continue;
     g_run.OutputMode.assign(front_end);
-    OpenGivenProfile();
+    LocateFault fault = OpenGivenProfile();
+    if (fault.Failed()) return fault;
   }
+  return LocateFault();
 }
 
 // A PRTG sensor keeps its configuration in a directory ending in ExeXml
@@ -43,42 +45,57 @@ bool IsSensorDirectory(const ConfigPath& directory) {
 
 // One too long for ProfileDirectory cannot serve the files read after it
 // either. The six characters checked become the OutputMode: "EXEXML".
-void CheckSensorDirectory(const ConfigPath& directory) {
+LocateFault CheckSensorDirectory(const ConfigPath& directory) {
   if (!IsSensorDirectory(directory) || directory.size() > g_run.ProfileDirectory.kCapacity)
-    FailWithErrorDocument("Sorry, invalid Path-Usage...");
+    return LocateFault(LocateFault::kInvalidPathUsage);
   g_run.ProfileDirectory.assign(directory);
   g_run.OutputMode.assign(kPrtgMode);
+  return LocateFault();
 }
 
-void SearchPrtgSensor() {
+LocateFault SearchPrtgSensor() {
   g_run.ProfileDirectory.clear();
   ConfigPath directory;
   std::unique_ptr<InputFile> file = SearchPrtgDirectories(&directory);
+  if (file == nullptr) return ProfileMissing(g_run.ProfileName.c_str());
   g_run.ProfilePath.assign(JoinPath(directory.c_str(), g_run.ProfileName.c_str()));
   g_run.ProfileFile = std::move(file);
-  CheckSensorDirectory(directory);
+  return CheckSensorDirectory(directory);
 }
 
 }  // namespace
 
-void FailProfileMissing(const char* profile) {
-  FixedText<511> message;
-  message.format("%s%s%s", "Error 1002: Profile ", profile, " is missing...");
-  FailWithErrorDocument(message.c_str());
+LocateFault ProfileMissing(const char* profile) {
+  return LocateFault(LocateFault::kProfileMissing, profile);
 }
 
-void LocateProfile() {
+FaultMessage LocateFaultMessage(const LocateFault& fault) {
+  FaultMessage message;
+  switch (fault.kind) {
+    case LocateFault::kNone:
+      break;
+    case LocateFault::kProfileMissing:
+      message.format("%s%s%s", "Error 1002: Profile ", fault.profile.c_str(), " is missing...");
+      break;
+    case LocateFault::kInvalidPathUsage:
+      message.assign("Sorry, invalid Path-Usage...");
+      break;
+  }
+  return message;
+}
+
+LocateFault LocateProfile() {
   SplitProfileDirectory();
-  ApplyDesignatedFrontEnds();
-  if (!g_run.OutputMode.equals(kPrtgMode)) return;
+  LocateFault fault = ApplyDesignatedFrontEnds();
+  if (fault.Failed() || !g_run.OutputMode.equals(kPrtgMode)) return fault;
   if (g_run.ArgumentText.contains("@")) {
     // "@" skips the PRTG search. A listing run then locates nothing and
     // reports its listing file missing; a single-system run takes the
     // profile as given.
-    if (!IsSet(g_run.ListingRun)) OpenGivenProfile();
-    return;
+    if (IsSet(g_run.ListingRun)) return LocateFault();
+    return OpenGivenProfile();
   }
-  SearchPrtgSensor();
+  return SearchPrtgSensor();
 }
 
 }  // namespace fernwatch

@@ -16,8 +16,7 @@ void SplitProfileDirectory();
 
 // Searches ProfileName in the PRTG custom-sensor directories: the one
 // named by C:\PRTG_Path.Txt, else the built-in candidates. Returns the
-// file open, with its directory in `directory`, or ends the run with
-// Error 1002.
+// file open, with its directory in `directory`; null when it is in none.
 std::unique_ptr<InputFile> SearchPrtgDirectories(ConfigPath* directory);
 
 }  // namespace fernwatch

@@ -2,14 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include "config/config_test_support.h"
+#include <string>
+
 #include "config/locate_steps.h"
 #include "run_state.h"
+#include "support/fake_env.h"
+#include "support/run_record_test.h"
 
 namespace fernwatch {
 namespace {
 
 const char kExeXml[] = "PRTG Network Monitor/Custom Sensors/ExeXml/";
+
+// The message of the fault, empty when the start file was located.
+std::string Message(const LocateFault& fault) {
+  std::string message = LocateFaultMessage(fault).c_str();
+  EXPECT_EQ(fault.Failed(), !message.empty());
+  return message;
+}
 
 struct NameCase {
   const char* given;
@@ -18,8 +28,10 @@ struct NameCase {
   const char* listing;
 };
 
+using ProfileName = RunRecordTest;
+
 // Completion at start, then the directory split of the location.
-TEST(ProfileName, CompletedAndSplit) {
+TEST_F(ProfileName, CompletedAndSplit) {
   const NameCase cases[] = {
       {"PRD", "", "PRD.P00", ""},
       {"prd.p01", "", "prd.p01", ""},
@@ -35,9 +47,9 @@ TEST(ProfileName, CompletedAndSplit) {
       {"\\\\host\\PRD", "\\\\host\\", "PRD.P00", ""},
   };
   for (const NameCase& c : cases) {
-    FakeEnv fake;
+    ResetRunState();
     g_run.ProfileName.assign(c.given);
-    CompleteProfileName();
+    EXPECT_EQ(Message(CompleteProfileName()), "") << c.given;
     SplitProfileDirectory();
     EXPECT_STREQ(g_run.ProfileDirectory.c_str(), c.directory) << c.given;
     EXPECT_STREQ(g_run.ProfileName.c_str(), c.name) << c.given;
@@ -45,25 +57,24 @@ TEST(ProfileName, CompletedAndSplit) {
   }
 }
 
-TEST(ProfileName, WithoutRoomForTheExtensionIsMissingNotCut) {
-  FakeEnv fake;
+TEST_F(ProfileName, WithoutRoomForTheExtensionIsMissingNotCut) {
   const std::string name(60, 'N');
   g_run.ProfileName.assign(name.c_str());
-  EXPECT_EQ(ExitStatusOf(CompleteProfileName), 2);
-  EXPECT_EQ(fake.output, ErrorDocument("Error 1002: Profile " + name + " is missing..."));
+  EXPECT_EQ(Message(CompleteProfileName()), "Error 1002: Profile " + name + " is missing...");
+  EXPECT_STREQ(g_run.ProfileName.c_str(), name.c_str());
 }
 
-class LocateTest : public ::testing::Test {
+class LocateTest : public RunRecordTest {
  protected:
   void SetUp() override { fake.drive_root = scratch.path() + "/drive"; }
-  // Locates the profile for the first argument; the exit status, -1 when
-  // it was located.
-  int Locate(const char* first_argument, const char* arguments = "") {
+  // Locates the profile for the first argument; the message of the fault,
+  // empty when it was located.
+  std::string Locate(const char* first_argument, const char* arguments = "") {
     g_run.OutputMode.assign("EXEXML");
     g_run.ProfileName.assign(first_argument);
     g_run.ArgumentText.assign(arguments);
     CompleteProfileName();
-    return ExitStatusOf(LocateProfile);
+    return Message(LocateProfile());
   }
 
   ScratchDirectory scratch;
@@ -77,28 +88,26 @@ TEST_F(LocateTest, FrontEndsAndTheMarkerOpenTheProfileAsGiven) {
   scratch.Write("drive/PRTG_Path.Txt", "C:\\Program Files\n");
   scratch.Write("drive/Program Files/" + std::string(kExeXml) + "PRD.P00", "");
   fake.beside_program = {"Brixtel.Frontend", "Tessiva.Frontend"};
-  EXPECT_EQ(Locate("Sensors\\PRD"), -1);
+  EXPECT_EQ(Locate("Sensors\\PRD"), "");
   EXPECT_STREQ(g_run.OutputMode.c_str(), "Tessiva");
   EXPECT_STREQ(g_run.ProfilePath.c_str(), "Sensors\\PRD.P00");
   EXPECT_NE(g_run.ProfileFile, nullptr);
 
   fake.beside_program.clear();
-  EXPECT_EQ(Locate("Sensors\\PRD", "X @"), -1);
+  EXPECT_EQ(Locate("Sensors\\PRD", "X @"), "");
   EXPECT_STREQ(g_run.OutputMode.c_str(), "EXEXML");
   EXPECT_STREQ(g_run.ProfileDirectory.c_str(), "Sensors\\");
   EXPECT_NE(g_run.ProfileFile, nullptr);
 
-  EXPECT_EQ(Locate("Sensors\\QAS", "@"), 2);
-  EXPECT_EQ(fake.output, ErrorDocument("Error 1002: Profile Sensors\\QAS.P00 is missing..."));
-  fake.output.clear();
+  EXPECT_EQ(Locate("Sensors\\QAS", "@"), "Error 1002: Profile Sensors\\QAS.P00 is missing...");
   fake.beside_program = {"Quorvane.Frontend"};
-  EXPECT_EQ(Locate("Sensors\\QAS"), 2);
-  EXPECT_EQ(fake.output, ErrorDocument("Error 1002: Profile Sensors\\QAS.P00 is missing..."));
+  EXPECT_EQ(Locate("Sensors\\QAS"), "Error 1002: Profile Sensors\\QAS.P00 is missing...");
+  EXPECT_EQ(fake.output, "") << "the search prints nothing; the run driver does";
 }
 
 TEST_F(LocateTest, MarkerInAListingRunLocatesNothing) {
   scratch.Write("SAP Lodestar.Gbl", "");
-  EXPECT_EQ(Locate("GLOBAL", "SENSOR1 @"), -1);
+  EXPECT_EQ(Locate("GLOBAL", "SENSOR1 @"), "");
   EXPECT_TRUE(g_run.ProfilePath.empty());
   EXPECT_EQ(g_run.ProfileFile, nullptr);
 }
@@ -111,8 +120,10 @@ struct PrtgCase {
   const char* message;    // the failure
 };
 
+using PrtgSearch = RunRecordTest;
+
 // The first argument's directory is dropped in the search.
-TEST(PrtgSearch, FindsTheSensorDirectoryOrFails) {
+TEST_F(PrtgSearch, FindsTheSensorDirectoryOrFails) {
   const std::string exexml = kExeXml;
   const std::string program_files = "drive/Program Files/" + exexml;
   const std::string long_directory(60, 'L');
@@ -146,6 +157,7 @@ TEST(PrtgSearch, FindsTheSensorDirectoryOrFails) {
   };
   for (const PrtgCase& c : cases) {
     SCOPED_TRACE(c.profile);
+    ResetRunState();
     ScratchDirectory scratch;
     FakeEnv fake;
     fake.drive_root = scratch.path() + "/drive";
@@ -154,15 +166,14 @@ TEST(PrtgSearch, FindsTheSensorDirectoryOrFails) {
     scratch.Write(c.profile + "PRD.P00", "");
     g_run.ProfileName.assign("D:\\Given\\PRD");
     CompleteProfileName();
-    int status = ExitStatusOf(LocateProfile);
+    std::string message = Message(LocateProfile());
     if (c.directory != nullptr) {
-      EXPECT_EQ(status, -1) << fake.output;
+      EXPECT_EQ(message, "");
       EXPECT_STREQ(g_run.ProfileDirectory.c_str(), c.directory);
       EXPECT_STREQ(g_run.OutputMode.c_str(), "EXEXML");
       EXPECT_NE(g_run.ProfileFile, nullptr);
     } else {
-      EXPECT_EQ(status, 2);
-      EXPECT_EQ(fake.output, ErrorDocument(c.message));
+      EXPECT_EQ(message, c.message);
     }
   }
 }

@@ -19,28 +19,30 @@ bool HasExtension(const ProfileNameText& name) {
 
 // A name with no room left for its extension would be cut into the name of
 // some other file; such a name is reported missing instead.
-void AddDefaultExtension() {
+LocateFault AddDefaultExtension() {
   ProfileNameText& name = g_run.ProfileName;
-  if (HasExtension(name)) return;
+  if (HasExtension(name)) return LocateFault();
   if (name.size() + std::strlen(kDefaultExtension) > name.kCapacity)
-    FailProfileMissing(name.c_str());
+    return ProfileMissing(name.c_str());
   name.append(kDefaultExtension);
+  return LocateFault();
 }
 
+// The listing's name carries its own extension.
 void SelectGlobalListing() {
   ProfileNameText upper = g_run.ProfileName;
   upper.to_upper();
   if (!upper.equals(kGlobalRequest)) return;
   g_run.ListingRun.assign("X");
   g_run.ProfileName.assign(kSensorListing);
-  AddDefaultExtension();
 }
 
 }  // namespace
 
-void CompleteProfileName() {
-  AddDefaultExtension();
-  SelectGlobalListing();
+LocateFault CompleteProfileName() {
+  LocateFault fault = AddDefaultExtension();
+  if (!fault.Failed()) SelectGlobalListing();
+  return fault;
 }
 
 // A backslash in the first position alone is no directory: the name keeps

@@ -7,7 +7,6 @@
 #include "config/profile_check.h"
 #include "config/profile_reader.h"
 #include "config/text_line.h"
-#include "output/result_document.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -164,17 +163,10 @@ ProfileMessage ProfileFaultMessage(ProfileFault fault, const char* name) {
   return message;
 }
 
-void ReadSystemProfile(std::unique_ptr<InputFile> file, ProfileForm form) {
+ProfileFault ReadSystemProfile(std::unique_ptr<InputFile> file, ProfileForm form) {
   // No file at all reads as an empty one.
-  ProfileFault fault = file != nullptr ? ReadProfileRecord(*file, form, &g_run.Profile)
-                                       : CheckRecord(g_run.Profile, false);
-  file.reset();
-  if (fault == ProfileFault::kNone) return;
-  if (form == ProfileForm::kListing) {
-    g_run.SystemFailed.assign("X");
-    return;
-  }
-  FailWithErrorDocument(ProfileFaultMessage(fault, g_run.ProfileName.c_str()).c_str());
+  if (file == nullptr) return CheckRecord(g_run.Profile, false);
+  return ReadProfileRecord(*file, form, &g_run.Profile);
 }
 
 }  // namespace fernwatch

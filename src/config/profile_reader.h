@@ -10,10 +10,11 @@
 
 namespace fernwatch {
 
-// Reads `file` into the run's SystemProfile and closes it. The single form
-// reports a fault as Error 1003 to 1007 and ends the run; the listing form
-// sets SystemFailed and returns.
-void ReadSystemProfile(std::unique_ptr<InputFile> file, ProfileForm form);
+// Reads `file` into the run's SystemProfile and closes it; kNone when the
+// record is complete and sound. What a fault means is the caller's: a
+// single-system run ends with its error document, a listing run marks the
+// system failed.
+ProfileFault ReadSystemProfile(std::unique_ptr<InputFile> file, ProfileForm form);
 
 }  // namespace fernwatch
 

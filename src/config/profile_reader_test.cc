@@ -4,10 +4,11 @@
 #include <vector>
 
 #include "config/config_path.h"
-#include "config/config_test_support.h"
 #include "config/profile_check.h"
 #include "config/profile_reader.h"
 #include "run_state.h"
+#include "support/fake_env.h"
+#include "support/run_record_test.h"
 
 namespace fernwatch {
 namespace {
@@ -22,16 +23,17 @@ std::vector<std::string> CompleteProfile() {
           "Gwhost.....: prdhost", "Gwservice..: sapgw00"};
 }
 
-class ProfileReaderTest : public ::testing::Test {
+class ProfileReaderTest : public RunRecordTest {
  protected:
-  // Writes the lines as PRD.P00 and reads them in `form`; the exit status,
-  // -1 when the reader returned.
-  int Read(const std::vector<std::string>& lines, ProfileForm form = ProfileForm::kSingle) {
+  // Writes the lines as PRD.P00 and reads them in `form`; the message of
+  // the fault, empty when the record is sound.
+  std::string Read(const std::vector<std::string>& lines,
+                   ProfileForm form = ProfileForm::kSingle) {
     std::string content;
     for (const std::string& line : lines) content += line + "\r\n";
     scratch.Write("PRD.P00", content);
-    g_run.ProfileName.assign("PRD.P00");
-    return ExitStatusOf([form] { ReadSystemProfile(OpenConfigFile("PRD.P00"), form); });
+    ProfileFault fault = ReadSystemProfile(OpenConfigFile("PRD.P00"), form);
+    return fault == ProfileFault::kNone ? "" : ProfileFaultMessage(fault, "PRD.P00").c_str();
   }
   std::vector<std::string> With(const std::string& line) {
     std::vector<std::string> lines = CompleteProfile();
@@ -50,7 +52,7 @@ class ProfileReaderTest : public ::testing::Test {
 };
 
 TEST_F(ProfileReaderTest, ReadsLabelledValuesFromColumnFourteen) {
-  EXPECT_EQ(Read(With("user.......: other")), -1);  // labels are case-sensitive
+  EXPECT_EQ(Read(With("user.......: other")), "");  // labels are case-sensitive
   const SystemProfile& profile = g_run.Profile;
   EXPECT_STREQ(profile.User.c_str(), "MONITOR");
   EXPECT_STREQ(profile.Password.c_str(), "secret");
@@ -68,7 +70,7 @@ TEST_F(ProfileReaderTest, ReadsLabelledValuesFromColumnFourteen) {
 
 struct FaultCase {
   std::vector<std::string> lines;
-  const char* message;  // null: no fault
+  const char* message;  // empty: no fault
 };
 
 TEST_F(ProfileReaderTest, SingleFormReportsTheFirstFaultByPrecedence) {
@@ -78,7 +80,7 @@ TEST_F(ProfileReaderTest, SingleFormReportsTheFirstFaultByPrecedence) {
       {Without("Password"), "Error 1007: Password in Profile PRD.P00 is missing..."},
       {With(kLengthZero), "Error 1007: Password in Profile PRD.P00 is missing..."},
       {With("Language...:"), "Error 1003: Invalid Parameter(s) at PRD.P00 found..."},
-      {With("Language...: D"), nullptr},
+      {With("Language...: D"), ""},
       {With("Destination: PR"), "Error 1003: Invalid Parameter(s) at PRD.P00 found..."},
       {With(secret.substr(0, secret.size() - 1)),
        "Error 1004: Invalid Password in Profile PRD.P00 found..."},
@@ -98,20 +100,15 @@ TEST_F(ProfileReaderTest, SingleFormReportsTheFirstFaultByPrecedence) {
        "Error 1003: Invalid Parameter(s) at PRD.P00 found..."},
   };
   for (const FaultCase& c : cases) {
-    FakeEnv fake;
-    int status = Read(c.lines);
-    SCOPED_TRACE(c.lines.back());
-    if (c.message == nullptr) {
-      EXPECT_EQ(status, -1) << fake.output;
-    } else {
-      EXPECT_EQ(status, 2);
-      EXPECT_EQ(fake.output, ErrorDocument(c.message));
-    }
+    ResetRunState();
+    EXPECT_EQ(Read(c.lines), c.message) << c.lines.back();
   }
+  EXPECT_EQ(fake.output, "") << "the reader prints nothing; the run driver does";
 }
 
 TEST_F(ProfileReaderTest, SingleFormStopsAtAPasswordFault) {
-  EXPECT_EQ(Read({"Password...: short", "User.......: monitor"}), 2);
+  EXPECT_EQ(Read({"Password...: short", "User.......: monitor"}),
+            "Error 1004: Invalid Password in Profile PRD.P00 found...");
   EXPECT_TRUE(g_run.Profile.User.empty());
 }
 
@@ -125,15 +122,14 @@ TEST_F(ProfileReaderTest, LongLinesArriveInPieces) {
   EXPECT_STREQ(g_run.Profile.Sysnr.c_str(), "00");
 }
 
-TEST_F(ProfileReaderTest, ListingFormMarksTheSystemAndReadsOn) {
-  EXPECT_EQ(Read(CompleteProfile(), ProfileForm::kListing), -1);
-  EXPECT_STREQ(g_run.SystemFailed.c_str(), "");
+TEST_F(ProfileReaderTest, ListingFormReadsOnPastAFault) {
+  EXPECT_EQ(Read(CompleteProfile(), ProfileForm::kListing), "");
 
   // The record is not cleared: a later profile keeps what it does not set.
   std::vector<std::string> second = {"Password...: 15&4qq~Ga@=dU0@c%Xd'\"`{v",
                                      "User.......: other", "Gwservice..: x"};
-  EXPECT_EQ(Read(second, ProfileForm::kListing), -1);
-  EXPECT_STREQ(g_run.SystemFailed.c_str(), "X");
+  EXPECT_EQ(Read(second, ProfileForm::kListing),
+            "Error 1005: Wrong Password in Profile PRD.P00 found...");
   EXPECT_STREQ(g_run.Profile.Password.c_str(), "secret");
   EXPECT_STREQ(g_run.Profile.User.c_str(), "OTHER");
   EXPECT_STREQ(g_run.Profile.Hostname.c_str(), "prdhost");

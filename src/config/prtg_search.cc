@@ -1,5 +1,4 @@
 // The search of PRTG's custom-sensor directory for the start file.
-#include "config/locate.h"
 #include "config/locate_steps.h"
 #include "config/text_line.h"
 #include "run_state.h"
@@ -54,7 +53,6 @@ std::unique_ptr<InputFile> SearchPrtgDirectories(ConfigPath* directory) {
     DescendIfProfileBelow(directory, kBelowInstallParent);
     DescendIfProfileBelow(directory, kBelowInstall);
     std::unique_ptr<InputFile> file = OpenConfigFile(JoinPath(directory->c_str(), name).c_str());
-    if (file == nullptr) FailProfileMissing(name);
     return file;
   }
   for (const char* candidate : kCandidateDirectories) {
@@ -63,7 +61,7 @@ std::unique_ptr<InputFile> SearchPrtgDirectories(ConfigPath* directory) {
     directory->assign(candidate);
     return file;
   }
-  FailProfileMissing(name);
+  return nullptr;
 }
 
 }  // namespace fernwatch

@@ -3,7 +3,6 @@
 #include "config/item_value.h"
 #include "config/listing_lines.h"
 #include "config/text_line.h"
-#include "output/result_document.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -59,16 +58,15 @@ void TakeLabelKind(const ListingLine& line) {
     if (line.contains(label.keyword)) g_run.LabelKind.assign(label.kind);
 }
 
-void TakeSensorDefinition(const ListingLine& line, std::unique_ptr<InputFile>* file,
-                          ParameterPart* parameters) {
+// False when the definition does not allocate the sensor to this program
+// or its parameters do not fit.
+bool TakeSensorDefinition(const ListingLine& line, ParameterPart* parameters) {
   parameters->clear();
   if (line.size() > kParameterStart) parameters->assign(line.c_str() + kParameterStart);
-  if (!parameters->contains(kSensorMarker) || !TakeParameterText(*parameters)) {
-    file->reset();
-    FailWithErrorDocument("Error 1029: Invalid Sensor-Allocation...");
-  }
+  if (!parameters->contains(kSensorMarker) || !TakeParameterText(*parameters)) return false;
   TakeLabelKind(line);
   g_run.SensorFound.assign("X");
+  return true;
 }
 
 void TakeItem(const ParameterPart& parameters) {
@@ -79,11 +77,12 @@ void TakeItem(const ParameterPart& parameters) {
 
 }  // namespace
 
-void ReadSensorListing() {
+ListingFault ReadSensorListing() {
   const SensorPattern systems = PatternFor("# GSNG: ");
   const SensorPattern definition = PatternFor("# GSNX: ");
   std::unique_ptr<InputFile> file = OpenListingFile();
-  if (file == nullptr) FailListing("Error 10x1: ProFile ", g_run.ProfileName.c_str(), " is missing...");
+  if (file == nullptr)
+    return ListingFault(ListingFault::kSensorListingMissing, g_run.ProfileName.c_str());
   g_run.SensorFound.assign(".");
   g_run.ItemId.clear();
   ParameterPart parameters;
@@ -91,14 +90,15 @@ void ReadSensorListing() {
   while (ReadTextLine(*file, &line)) {
     if (Matches(line, systems))
       AppendSystemValue(line);
-    else if (Matches(line, definition))
-      TakeSensorDefinition(line, &file, &parameters);
+    else if (Matches(line, definition) && !TakeSensorDefinition(line, &parameters))
+      return ListingFault(ListingFault::kInvalidSensorAllocation);
   }
   file.reset();
   TakeItem(parameters);
   if (!IsSet(g_run.SensorFound))
-    FailListing("Error 1030: Global Sensor ",
-                g_run.SecondArgument != nullptr ? g_run.SecondArgument : "", " not found...");
+    return ListingFault(ListingFault::kSensorNotFound,
+                        g_run.SecondArgument != nullptr ? g_run.SecondArgument : "");
+  return ListingFault();
 }
 
 }  // namespace fernwatch

@@ -85,12 +85,6 @@ void SetErrorDocument(const char* message) {
   g_run.ResultDocument = document;
 }
 
-void FailWithErrorDocument(const char* message) {
-  SetErrorDocument(message);
-  PrintDocument();
-  EndProcess(2);
-}
-
 void PrintField(const char* label, int indent, int width, const char* value) {
   FixedText<2047> line;
   line.format("%*.0s", indent, label);

@@ -31,9 +31,6 @@ void PrintDocument();
 void PrintDocumentLine();
 void EmptyDocument();
 
-// Error document for `message`, printed; the run ends with exit status 2.
-[[noreturn]] void FailWithErrorDocument(const char* message);
-
 }  // namespace fernwatch
 
 #endif  // FERNWATCH_OUTPUT_RESULT_DOCUMENT_H_

@@ -6,11 +6,12 @@
 
 #include "run_state.h"
 #include "support/fake_env.h"
+#include "support/run_record_test.h"
 
 namespace fernwatch {
 namespace {
 
-class ResultDocumentTest : public ::testing::Test {
+class ResultDocumentTest : public RunRecordTest {
  protected:
   // A whole single-system document: opening, the channels, status text and
   // closing, each printed as the evaluation and the run driver print them.
@@ -140,19 +141,6 @@ TEST_F(ResultDocumentTest, PrintFieldAlignsTheLabel) {
   std::string long_value(5000, 'v');
   PrintField("message", 0, 15, long_value.c_str());
   EXPECT_EQ("message         : " + long_value + "\n", env_.output);
-}
-
-TEST_F(ResultDocumentTest, FailingPrintsTheErrorDocumentAndExitsWithTwo) {
-  try {
-    FailWithErrorDocument("Error 1001: Parameter for Profile-Name is missing !");
-    FAIL() << "no exit";
-  } catch (const ProcessExit& exit) {
-    EXPECT_EQ(2, exit.status);
-  }
-  EXPECT_EQ("<Prtg>\n<Error>1</Error>\n<Text>Error 1001: Parameter for Profile-Name is missing "
-            "!</Text>\n</Prtg>\n",
-            env_.output);
-  EXPECT_TRUE(g_run.ResultDocument.empty());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "rfc/connection.h"
 #include "run_state.h"
 #include "support/fake_env.h"
+#include "support/run_record_test.h"
 
 namespace fernwatch {
 namespace {
@@ -16,7 +17,7 @@ size_t Count(const std::string& text, const std::string& part) {
   return count;
 }
 
-class ProbeCallsTest : public ::testing::Test {
+class ProbeCallsTest : public RunRecordTest {
  protected:
   ProbeCallsTest() {
     g_run.OutputMode.assign("EXEXML");
@@ -136,13 +137,7 @@ TEST_F(ProbeCallsTest, LibraryFailuresEndTheRunWithTheReport) {
     SCOPED_TRACE(c.library_fault);
     g_run.CpuTypeHandle = g_run.SystemInfoTypeHandle = g_run.TableTypeHandle = 0;
     RFC_HANDLE handle = Connect("", std::string("fail = ") + c.library_fault + "\n");
-    int status = -1;
-    try {
-      c.probe(handle);
-    } catch (const ProcessExit& exit) {
-      status = exit.status;
-    }
-    EXPECT_EQ(1, status);
+    EXPECT_EQ(1, ExitStatusOf([&c, handle] { c.probe(handle); }));
     // Whatever was printed before stays; the report follows it.
     EXPECT_NE(std::string::npos,
               env_.output.find(std::string("RFC error\noperation/code  : ") + c.operation + "\n"))

@@ -6,6 +6,7 @@
 #include "rfc/connection.h"
 #include "run_state.h"
 #include "support/fake_env.h"
+#include "support/run_record_test.h"
 
 namespace fernwatch {
 namespace {
@@ -25,7 +26,7 @@ std::string Channel(const std::string& name, const std::string& value, const std
          "</CustomUnit>\n<Value>" + value + "</Value></Result>\n";
 }
 
-class UserSensorsTest : public ::testing::Test {
+class UserSensorsTest : public RunRecordTest {
  protected:
   UserSensorsTest() {
     g_run.OutputMode.assign("EXEXML");

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "run_state.h"
-#include "support/fake_env.h"
+#include "support/run_record_test.h"
 
 namespace fernwatch {
 namespace {
 
-TEST(ConnectionRecordsTest, OverridesTakeTheTypedValuesUpToCommaOrBlank) {
+using ConnectionRecordsTest = RunRecordTest;
+
+TEST_F(ConnectionRecordsTest, OverridesTakeTheTypedValuesUpToCommaOrBlank) {
   struct Case {
     const char* arguments;
     const char* sysnr;
@@ -25,7 +27,7 @@ TEST(ConnectionRecordsTest, OverridesTakeTheTypedValuesUpToCommaOrBlank) {
       {"USERS,NO= 3", "09", 0, "prdhost", 0},
   };
   for (const Case& c : cases) {
-    FakeEnv env;
+    ResetRunState();
     g_run.Profile.Hostname.assign("prdhost");
     g_run.Profile.Sysnr.assign(c.sysnr);
     g_run.TypedArgumentText.assign(c.arguments);

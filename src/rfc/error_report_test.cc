@@ -5,20 +5,14 @@
 #include "rfc/connection.h"
 #include "run_state.h"
 #include "support/fake_env.h"
+#include "support/run_record_test.h"
 
 namespace fernwatch {
 namespace {
 
-int ExitStatusOf(void (*step)()) {
-  try {
-    step();
-  } catch (const ProcessExit& exit) {
-    return exit.status;
-  }
-  return -1;
-}
+using ReportRfcErrorTest = RunRecordTest;
 
-TEST(ReportRfcErrorTest, PrintsTheNineLinesAndEndsWithStatusOne) {
+TEST_F(ReportRfcErrorTest, PrintsTheNineLinesAndEndsWithStatusOne) {
   FakeEnv env;
   ScratchDirectory dir;
   dir.Write("RfcSim.ini", "[library]\njournal = journal.txt\n");
@@ -41,7 +35,7 @@ TEST(ReportRfcErrorTest, PrintsTheNineLinesAndEndsWithStatusOne) {
   EXPECT_STREQ("\n<Prtg>\n", g_run.ResultDocument.c_str()) << "the document is not printed";
 }
 
-TEST(ReportRfcErrorTest, IsTheHandlerTheLibraryCallsDuringAnOpen) {
+TEST_F(ReportRfcErrorTest, IsTheHandlerTheLibraryCallsDuringAnOpen) {
   FakeEnv env;
   ScratchDirectory dir;
   dir.Write("RfcSim.ini", "[PRD]\nashost = h\nsysnr = 0\nfail = open handler Gateway gone\n");

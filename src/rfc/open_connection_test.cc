@@ -5,6 +5,7 @@
 #include "rfc/connection.h"
 #include "run_state.h"
 #include "support/fake_env.h"
+#include "support/run_record_test.h"
 
 namespace fernwatch {
 namespace {
@@ -16,7 +17,7 @@ const char kLandscape[] =
     "[PRD]\nashost = prdhost\nsysnr = 00\ngwhost = prdgw\ngwserv = sapgw00\nclient = 100\n"
     "user = MONITOR\npasswd = secret\nuser = LONGER_MONITOR\npasswd = a.longer.secret\n";
 
-class OpenConnectionTest : public ::testing::Test {
+class OpenConnectionTest : public RunRecordTest {
  protected:
   OpenConnectionTest() {
     dir_.Write("RfcSim.ini", kLandscape);
@@ -84,12 +85,20 @@ TEST_F(OpenConnectionTest, DestinationFileBecomesSapRfcIniAndTheStringIsUsed) {
   EXPECT_EQ("RfcOpenEx \"CLIENT=100 USER=MONITOR PASSWD=secret LANG=D DEST=PRD\"\n", Journal());
 }
 
+// Whether the copy cannot be written or cannot replace the old file, no
+// connection is opened with a configuration that is not the destination's.
 TEST_F(OpenConnectionTest, NoOpenWhenSapRfcIniCannotBeWritten) {
   dir_.Write("SapRfc.PRD", "DEST=PRD ASHOST=prdhost SYSNR=00\n");
-  dir_.Write("SapRfc.ini/blocks", "a directory stands where the copy would go");
-  EXPECT_EQ(0u, OpenConnection());
-  EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.output);
-  EXPECT_EQ("", Journal());
+  dir_.Write("SapRfc.ini", "DEST=PRD ASHOST=stale SYSNR=99\n");
+  for (bool write_fails : {true, false}) {
+    env_.output.clear();
+    env_.fail().write = write_fails;
+    env_.fail().replace = !write_fails;
+    EXPECT_EQ(0u, OpenConnection());
+    EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.output);
+    EXPECT_EQ("", Journal());
+    EXPECT_EQ("DEST=PRD ASHOST=stale SYSNR=99\n", dir_.Read("SapRfc.ini"));
+  }
 }
 
 }  // namespace

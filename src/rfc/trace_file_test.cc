@@ -5,6 +5,7 @@
 #include "rfc/connection.h"
 #include "run_state.h"
 #include "support/fake_env.h"
+#include "support/run_record_test.h"
 
 namespace fernwatch {
 namespace {
@@ -16,7 +17,9 @@ std::string Block(const std::string& text_line) {
          text_line + "TIME        Fri Jan  5 09:15:17 2024\n";
 }
 
-TEST(AppendTraceMessageTest, TakesTheLastTextOfTheLastBlock) {
+using AppendTraceMessageTest = RunRecordTest;
+
+TEST_F(AppendTraceMessageTest, TakesTheLastTextOfTheLastBlock) {
   const std::string refused = Block("ERROR       partner 'prdhost:00' not reached\n");
   const std::string logon = Block("       ======> Name or password is incorrect (repeat logon)\n");
   struct Case {
@@ -40,6 +43,7 @@ TEST(AppendTraceMessageTest, TakesTheLastTextOfTheLastBlock) {
       {std::string(98, '-') + "ERROR       not at a piece start\n", kNoText},
   };
   for (const Case& c : cases) {
+    ResetRunState();
     FakeEnv env;
     ScratchDirectory dir;
     if (!c.trace.empty()) dir.Write("Dev_Rfc.Trc", c.trace);

@@ -5,11 +5,14 @@
 #include "rfc/connection.h"
 #include "run_state.h"
 #include "support/fake_env.h"
+#include "support/run_record_test.h"
 
 namespace fernwatch {
 namespace {
 
-TEST(TracePointTest, OnlySyslogOpensTheTraceAndEveryLineEnds) {
+using TracePointTest = RunRecordTest;
+
+TEST_F(TracePointTest, OnlySyslogOpensTheTraceAndEveryLineEnds) {
   FakeEnv env;
   ScratchDirectory dir;
   g_run.ArgumentText.assign("USERS,SYSLO");

@@ -7,20 +7,49 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include "run_state.h"
+#include <utility>
 
 namespace fernwatch {
+namespace {
 
-FakeEnv::FakeEnv() {
-  ResetRunState();
-  previous_ = InstallEnv(this);
-}
+// A file whose reads fail while the switch is on.
+class WatchedFile : public InputFile {
+ public:
+  WatchedFile(std::unique_ptr<InputFile> file, std::shared_ptr<const FileFailures> failures)
+      : file_(std::move(file)), failures_(std::move(failures)) {}
+  bool ReadLine(char* buffer, size_t size) override {
+    if (!failures_->read) return file_->ReadLine(buffer, size);
+    if (size > 0) buffer[0] = '\0';
+    return false;
+  }
+  size_t Read(char* buffer, size_t size) override {
+    return failures_->read ? 0 : file_->Read(buffer, size);
+  }
 
-FakeEnv::~FakeEnv() {
-  ResetRunState();
-  InstallEnv(previous_);
-}
+ private:
+  std::unique_ptr<InputFile> file_;
+  std::shared_ptr<const FileFailures> failures_;
+};
+
+// A sink that loses its lines while the switch is on.
+class WatchedSink : public LineSink {
+ public:
+  WatchedSink(std::unique_ptr<LineSink> sink, std::shared_ptr<const FileFailures> failures)
+      : sink_(std::move(sink)), failures_(std::move(failures)) {}
+  void WriteLine(const char* line) override {
+    if (!failures_->write) sink_->WriteLine(line);
+  }
+
+ private:
+  std::unique_ptr<LineSink> sink_;
+  std::shared_ptr<const FileFailures> failures_;
+};
+
+}  // namespace
+
+FakeEnv::FakeEnv(Env& files) : files_(files) { previous_ = InstallEnv(this); }
+
+FakeEnv::~FakeEnv() { InstallEnv(previous_); }
 
 std::string FakeEnv::Mapped(const char* path) const {
   if (drive_root.empty()) return path;
@@ -31,18 +60,29 @@ std::string FakeEnv::Mapped(const char* path) const {
   return drive_root + rest;
 }
 
+std::unique_ptr<InputFile> FakeEnv::Watched(std::unique_ptr<InputFile> file) const {
+  if (file == nullptr) return nullptr;
+  return std::unique_ptr<InputFile>(new WatchedFile(std::move(file), failures_));
+}
+
 std::unique_ptr<InputFile> FakeEnv::OpenText(const char* path) {
-  return SystemEnv().OpenText(Mapped(path).c_str());
+  if (failures_->open) return nullptr;
+  return Watched(files_.OpenText(Mapped(path).c_str()));
 }
 std::unique_ptr<InputFile> FakeEnv::OpenRaw(const char* path) {
-  return SystemEnv().OpenRaw(Mapped(path).c_str());
+  if (failures_->open) return nullptr;
+  return Watched(files_.OpenRaw(Mapped(path).c_str()));
 }
 bool FakeEnv::ReplaceFile(InputFile& source, const char* path) {
-  return SystemEnv().ReplaceFile(source, Mapped(path).c_str());
+  if (failures_->write || failures_->replace) return false;
+  return files_.ReplaceFile(source, Mapped(path).c_str());
 }
-void FakeEnv::RemoveFile(const char* path) { SystemEnv().RemoveFile(Mapped(path).c_str()); }
+void FakeEnv::RemoveFile(const char* path) { files_.RemoveFile(Mapped(path).c_str()); }
 std::unique_ptr<LineSink> FakeEnv::OpenAppend(const char* path) {
-  return SystemEnv().OpenAppend(Mapped(path).c_str());
+  if (failures_->open) return nullptr;
+  std::unique_ptr<LineSink> sink = files_.OpenAppend(Mapped(path).c_str());
+  if (sink == nullptr) return nullptr;
+  return std::unique_ptr<LineSink>(new WatchedSink(std::move(sink), failures_));
 }
 bool FakeEnv::ExistsBesideProgram(const char* name) { return beside_program.count(name) > 0; }
 

@@ -1,9 +1,12 @@
-// An Env for in-process tests: files are the real ones (relative to the
-// working directory the test chooses), while the clock, the marker files
-// beside the program, standard output and the exit are the test's.
+// An Env for in-process tests: files are those of a backing Env (the real
+// disk, relative to the working directory the test chooses, unless the
+// test hands in another), while the clock, the marker files beside the
+// program, standard output and the exit are the test's. File operations
+// fail on request.
 #ifndef FERNWATCH_TESTS_SUPPORT_FAKE_ENV_H_
 #define FERNWATCH_TESTS_SUPPORT_FAKE_ENV_H_
 
+#include <memory>
 #include <set>
 #include <string>
 
@@ -16,13 +19,35 @@ struct ProcessExit {
   int status;
 };
 
+// The exit status with which `step` ends the process, or -1 when it returns.
+template <typename Step>
+int ExitStatusOf(Step step) {
+  try {
+    step();
+  } catch (const ProcessExit& exit) {
+    return exit.status;
+  }
+  return -1;
+}
+
+// Failures on request, as an error-injecting Env gives them. While a switch
+// is on, every call of its kind fails the way the real one can.
+struct FileFailures {
+  bool open = false;     // OpenText, OpenRaw and OpenAppend give null
+  bool read = false;     // a file opened through the Env reads as ended
+  bool write = false;    // a sink loses its lines; ReplaceFile writes no copy
+  bool replace = false;  // ReplaceFile cannot put its copy in place
+};
+
 class FakeEnv : public Env {
  public:
-  FakeEnv();
+  // Installs itself as the Env in force, until it is destroyed.
+  explicit FakeEnv(Env& files = SystemEnv());
   ~FakeEnv() override;
 
   std::unique_ptr<InputFile> OpenText(const char* path) override;
   std::unique_ptr<InputFile> OpenRaw(const char* path) override;
+  // False, with `path` as it was, when `write` or `replace` fails.
   bool ReplaceFile(InputFile& source, const char* path) override;
   void RemoveFile(const char* path) override;
   std::unique_ptr<LineSink> OpenAppend(const char* path) override;
@@ -30,6 +55,9 @@ class FakeEnv : public Env {
   ClockTime LocalTime() override { return clock; }
   void WriteOut(const char* text) override { output += text; }
   [[noreturn]] void Exit(int status) override { throw ProcessExit{status}; }
+
+  // Switched by the test; files already open see a change at once.
+  FileFailures& fail() { return *failures_; }
 
   ClockTime clock = {9, 5, 17};
   std::set<std::string> beside_program;
@@ -40,7 +68,11 @@ class FakeEnv : public Env {
 
  private:
   std::string Mapped(const char* path) const;
+  std::unique_ptr<InputFile> Watched(std::unique_ptr<InputFile> file) const;
 
+  Env& files_;
+  // Shared with the files and sinks opened, which may outlive this Env.
+  std::shared_ptr<FileFailures> failures_ = std::make_shared<FileFailures>();
   Env* previous_;
 };
 
