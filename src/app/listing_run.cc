@@ -54,16 +54,11 @@ void ChooseSystemLabel() {
 void ProbeAndEvaluate() {
   g_run.RfcSession = OpenConnection();
   if (g_run.RfcSession == 0) g_run.SystemFailed.assign("X");
-  if (!IsSet(g_run.SystemFailed)) {
-    g_run.RunStatus.assign("ERR");
-    ProbeCpu(g_run.RfcSession);
-    if (g_run.RunStatus.equals("ERR")) g_run.SystemFailed.assign("X");
-  }
+  if (!IsSet(g_run.SystemFailed) && !TakeOutcome(ProbeCpu(g_run.RfcSession)))
+    g_run.SystemFailed.assign("X");
   if (!IsSet(g_run.SystemFailed)) {
     PrepareEvaluation();
-    g_run.RunStatus.assign("ERR");
-    EvaluateUserSensors(g_run.RfcSession);
-    if (g_run.RunStatus.equals("ERR")) g_run.SystemFailed.assign("X");
+    if (!TakeOutcome(EvaluateUserSensors(g_run.RfcSession))) g_run.SystemFailed.assign("X");
   }
   if (g_run.RfcSession != 0) {
     RfcClose(g_run.RfcSession);

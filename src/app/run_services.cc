@@ -28,6 +28,11 @@ void RegisterRfcEnvironment() {
   RfcEnvironment(&g_run.RfcEnvironmentRecord);
 }
 
+bool TakeOutcome(const ProbeOutcome& outcome) {
+  g_run.RunStatus.assign(outcome.Succeeded ? "OK" : "ERR");
+  return outcome.Succeeded;
+}
+
 void PrepareEvaluation() {
   const OutputModeText& mode = g_run.OutputMode;
   const char* table = "ZPRTG";

@@ -3,6 +3,7 @@
 #define FERNWATCH_APP_RUN_SERVICES_H_
 
 #include "fixed_text.h"
+#include "probes/probes.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -16,6 +17,10 @@ BannerText SystemLine(const char* time);
 
 // Registers the RFC environment with the report as the error handler.
 void RegisterRfcEnvironment();
+
+// Sets RunStatus to how `outcome` went ("OK" or "ERR"); true when it
+// succeeded.
+bool TakeOutcome(const ProbeOutcome& outcome);
 
 // Chooses the customer table by output mode and clears the texts that
 // would narrow the read, so the whole table is read.

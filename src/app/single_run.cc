@@ -77,20 +77,18 @@ void RunSingleSystem() {
 
   g_run.RfcSession = OpenConnection();
   if (g_run.RfcSession == 0) FailOpen();
-  ProbeCpu(g_run.RfcSession);
-  if (g_run.RunStatus.equals("ERR")) ErrorExit();
-  g_run.RunStatus.assign("ERR");
-  ProbeSystemInfo(g_run.RfcSession);
-  if (g_run.RunStatus.equals("ERR")) ErrorExit();
+  if (!TakeOutcome(ProbeCpu(g_run.RfcSession))) ErrorExit();
+  if (!TakeOutcome(ProbeSystemInfo(g_run.RfcSession))) ErrorExit();
   PrepareEvaluation();
-  g_run.RunStatus.assign("ERR");
-  int result = EvaluateUserSensors(g_run.RfcSession);
+  ProbeOutcome evaluation = EvaluateUserSensors(g_run.RfcSession);
   CloseSession();
 
-  if (!g_run.RunStatus.equals("OK")) ErrorExit();
+  if (!TakeOutcome(evaluation)) ErrorExit();
   PrintDocument();
   CurrentEnv().RemoveFile("Dev_Rfc.Trc");
-  if (!IsSet(g_run.ConsoleEcho)) EndProcess(result);
+  // An empty sensor table ends with its return code, 2, without the
+  // progress lines.
+  if (!IsSet(g_run.ConsoleEcho)) EndProcess(evaluation.ReturnCode);
   PrintNowProcessed();
   EndProcess(0);
 }

@@ -66,7 +66,7 @@ int CallGetCpuAll(RFC_HANDLE handle, CpuAllParameters* p, ITAB_H table, char* ex
   return rc;
 }
 
-int ProbeCpu(RFC_HANDLE handle) {
+ProbeOutcome ProbeCpu(RFC_HANDLE handle) {
   CpuAllParameters parameters;
   std::memset(&parameters, 0, sizeof parameters);
   std::memcpy(parameters.local_remote, "LOCAL ", sizeof parameters.local_remote);
@@ -78,14 +78,13 @@ int ProbeCpu(RFC_HANDLE handle) {
 
   int rc = CallGetCpuAll(handle, &parameters, table, exception);
   if (rc == RFC_OK) {
-    g_run.RunStatus.assign("OK");
     FetchCpuRows(table);
   } else {
     AppendRemoteCallError(rc, exception);
   }
 
   if (ItDelete(table) != 0) ReportRfcError("ItDelete TF_CPU_ALL");
-  return rc;
+  return ProbeOutcome{rc, rc == RFC_OK};
 }
 
 }  // namespace fernwatch

@@ -35,7 +35,6 @@ class ProbeCallsTest : public RunRecordTest {
                                  system_faults);
     RFC_HANDLE handle = OpenConnection();
     EXPECT_NE(0u, handle);
-    g_run.RunStatus.assign("ERR");
     g_run.ResultDocument.clear();
     env_.output.clear();
     return handle;
@@ -48,7 +47,7 @@ class ProbeCallsTest : public RunRecordTest {
 
 struct Probe {
   const char* function;
-  int (*run)(RFC_HANDLE);
+  ProbeOutcome (*run)(RFC_HANDLE);
 };
 const Probe kProbes[] = {
     {"GET_CPU_ALL", ProbeCpu},
@@ -59,9 +58,9 @@ const Probe kProbes[] = {
 TEST_F(ProbeCallsTest, SuccessSetsOkAndReadsEveryRow) {
   RFC_HANDLE handle = Connect("");
   for (const Probe& probe : kProbes) {
-    g_run.RunStatus.assign("ERR");
-    EXPECT_EQ(0, probe.run(handle)) << probe.function;
-    EXPECT_STREQ("OK", g_run.RunStatus.c_str()) << probe.function;
+    ProbeOutcome outcome = probe.run(handle);
+    EXPECT_EQ(0, outcome.ReturnCode) << probe.function;
+    EXPECT_TRUE(outcome.Succeeded) << probe.function;
   }
   std::string journal = Journal();
   std::string h = std::to_string(handle);
@@ -95,8 +94,9 @@ TEST_F(ProbeCallsTest, FailedCallsLeaveTheirErrorText) {
     for (const Case& c : cases) {
       SCOPED_TRACE(std::string(probe.function) + " " + c.fault);
       RFC_HANDLE handle = Connect(std::string("fail = ") + probe.function + " " + c.fault + "\n");
-      EXPECT_EQ(c.rc, probe.run(handle));
-      EXPECT_STREQ("ERR", g_run.RunStatus.c_str());
+      ProbeOutcome outcome = probe.run(handle);
+      EXPECT_EQ(c.rc, outcome.ReturnCode);
+      EXPECT_FALSE(outcome.Succeeded);
       EXPECT_EQ(c.text, g_run.ResultDocument.c_str());
       EXPECT_EQ("", env_.output);
       std::string journal = Journal();
@@ -120,7 +120,7 @@ TEST_F(ProbeCallsTest, StructuresAreInstalledOncePerProcess) {
 TEST_F(ProbeCallsTest, LibraryFailuresEndTheRunWithTheReport) {
   struct Case {
     const char* library_fault;
-    int (*probe)(RFC_HANDLE);
+    ProbeOutcome (*probe)(RFC_HANDLE);
     const char* operation;
   } cases[] = {
       {"RfcInstallStructure CPU_ALL", ProbeCpu, "RfcInstallStructure"},

@@ -9,12 +9,20 @@
 
 namespace fernwatch {
 
-// GET_CPU_ALL on the local server; RunStatus "OK" on success, otherwise an
-// error text appended to the result document. Returns the return code.
-int ProbeCpu(RFC_HANDLE handle);
+// What a probe or the evaluation came to: the library's return code, and
+// whether the system answered as the run needs. A failed one has appended
+// its error text (Error 1012 to 1015) to the result document.
+struct ProbeOutcome {
+  int ReturnCode;
+  bool Succeeded;
+};
+
+// GET_CPU_ALL on the local server; succeeded with return code 0. A table
+// operation the library refuses ends the run through the RFC error report.
+ProbeOutcome ProbeCpu(RFC_HANDLE handle);
 
 // RFC_SYSTEM_INFO, judged the same way.
-int ProbeSystemInfo(RFC_HANDLE handle);
+ProbeOutcome ProbeSystemInfo(RFC_HANDLE handle);
 
 // RFC_GET_TABLE_ENTRIES into `entries`; fixed-length fields as the function
 // module expects them. Returns the return code; on 2 and 3 the exception
@@ -25,8 +33,10 @@ int ReadSensorTable(RFC_HANDLE handle, const char* bypass_buffer, const char* fr
                     char* exception);
 
 // Turns the rows of the sensor table into channels and the status text.
-// Returns the return code of the read (2 also for a table without entries).
-int EvaluateUserSensors(RFC_HANDLE handle);
+// Succeeded also for a table without entries, with the return code 2 of
+// the read. A table operation the library refuses ends the run through the
+// RFC error report.
+ProbeOutcome EvaluateUserSensors(RFC_HANDLE handle);
 
 // Appends the message for a failed remote call: Error 1012 to 1015.
 void AppendRemoteCallError(int return_code, const char* exception);

@@ -55,17 +55,13 @@ int CallSystemInfo(RFC_HANDLE handle, SystemInfoParameters* p, char* exception) 
   return rc;
 }
 
-int ProbeSystemInfo(RFC_HANDLE handle) {
+ProbeOutcome ProbeSystemInfo(RFC_HANDLE handle) {
   SystemInfoParameters parameters;
   std::memset(&parameters, 0, sizeof parameters);
   char exception[kExceptionNameSize] = "";
   int rc = CallSystemInfo(handle, &parameters, exception);
-  if (rc == RFC_OK) {
-    g_run.RunStatus.assign("OK");
-  } else {
-    AppendRemoteCallError(rc, exception);
-  }
-  return rc;
+  if (rc != RFC_OK) AppendRemoteCallError(rc, exception);
+  return ProbeOutcome{rc, rc == RFC_OK};
 }
 
 }  // namespace fernwatch

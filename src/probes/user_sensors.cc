@@ -47,7 +47,6 @@ TableRequest WholeTableRequest() {
 
 void EvaluateRows(ITAB_H entries) {
   SensorSelection selection = CurrentSelection();
-  g_run.RunStatus.assign("OK");
   if (!selection.Listing) {
     BeginDocument();
     PrintDocument();
@@ -63,7 +62,6 @@ void EvaluateRows(ITAB_H entries) {
 // The function module's way of saying the table is there but empty.
 void ReportNoEntries() {
   bool listing = IsSet(g_run.ListingRun);
-  g_run.RunStatus.assign("OK");
   if (!listing) BeginDocument();
   BeginText();
   AppendToDocument("(");
@@ -77,7 +75,7 @@ void ReportNoEntries() {
 
 }  // namespace
 
-int EvaluateUserSensors(RFC_HANDLE handle) {
+ProbeOutcome EvaluateUserSensors(RFC_HANDLE handle) {
   TableRequest request = WholeTableRequest();
   ITAB_H entries = ItCreate(LibraryName("ENTRIES"), kSensorRowLength, 0, 0);
   if (entries == nullptr) ReportRfcError("ItCreate ENTRIES");
@@ -86,16 +84,17 @@ int EvaluateUserSensors(RFC_HANDLE handle) {
   int rc = ReadSensorTable(handle, request.bypass_buffer, request.from_key, request.generic_key,
                            &request.max_entries, request.table_name, request.to_key,
                            &request.number_of_entries, entries, exception);
+  bool no_entries = rc == RFC_EXCEPTION && std::strcmp(exception, "INTERNAL_ERROR") == 0;
   if (rc == RFC_OK) {
     EvaluateRows(entries);
-  } else if (rc == RFC_EXCEPTION && std::strcmp(exception, "INTERNAL_ERROR") == 0) {
+  } else if (no_entries) {
     ReportNoEntries();
   } else {
     AppendRemoteCallError(rc, exception);
   }
 
   if (ItDelete(entries) != 0) ReportRfcError("ItDelete ENTRIES");
-  return rc;
+  return ProbeOutcome{rc, rc == RFC_OK || no_entries};
 }
 
 }  // namespace fernwatch

@@ -35,12 +35,11 @@ class UserSensorsTest : public RunRecordTest {
     g_run.Profile.Hostname.assign("prdhost");
     g_run.Profile.Sysnr.assign("00");
   }
-  int Evaluate(const char* arguments, const std::string& table_lines = kSensorRows) {
+  ProbeOutcome Evaluate(const char* arguments, const std::string& table_lines = kSensorRows) {
     dir_.Write("RfcSim.ini", "[PRD]\nashost = prdhost\nsysnr = 00\n" + table_lines);
     RFC_HANDLE handle = OpenConnection();
     EXPECT_NE(0u, handle);
     g_run.ArgumentText.assign(arguments);
-    g_run.RunStatus.assign("ERR");
     return EvaluateUserSensors(handle);
   }
   void StartListing(const char* item) {
@@ -77,8 +76,9 @@ TEST_F(UserSensorsTest, SelectionsOfASingleSystemRun) {
   };
   for (const Case& c : cases) {
     env_.output.clear();
-    EXPECT_EQ(0, Evaluate(c.arguments)) << c.arguments;
-    EXPECT_STREQ("OK", g_run.RunStatus.c_str());
+    ProbeOutcome outcome = Evaluate(c.arguments);
+    EXPECT_EQ(0, outcome.ReturnCode) << c.arguments;
+    EXPECT_TRUE(outcome.Succeeded);
     EXPECT_EQ("\n<Prtg>\n" + c.channels, env_.output) << c.arguments;
     EXPECT_EQ("\n<Text>" + c.text + "</Text>\n\n</Prtg>\n", g_run.ResultDocument.c_str());
   }
@@ -86,7 +86,7 @@ TEST_F(UserSensorsTest, SelectionsOfASingleSystemRun) {
 
 TEST_F(UserSensorsTest, ListingRunNamesTheMatchingItemAfterTheSystem) {
   StartListing("dialog users");
-  EXPECT_EQ(0, Evaluate("USERS"));
+  EXPECT_EQ(0, Evaluate("USERS").ReturnCode);
   EXPECT_EQ(Channel("1: PRD", "17", "#"), env_.output);
   EXPECT_STREQ("", g_run.ResultDocument.c_str());
   EXPECT_STREQ("X", g_run.SensorFound.c_str());
@@ -94,7 +94,7 @@ TEST_F(UserSensorsTest, ListingRunNamesTheMatchingItemAfterTheSystem) {
   // The sensor is found, and the earlier error dropped, even without the item.
   env_.output.clear();
   StartListing("DIALOG USERS AND MORE");
-  EXPECT_EQ(0, Evaluate("USERS"));
+  EXPECT_EQ(0, Evaluate("USERS").ReturnCode);
   EXPECT_EQ("", env_.output);
   EXPECT_STREQ("", g_run.ResultDocument.c_str());
   EXPECT_STREQ("X", g_run.SensorFound.c_str());
@@ -102,14 +102,15 @@ TEST_F(UserSensorsTest, ListingRunNamesTheMatchingItemAfterTheSystem) {
 
 TEST_F(UserSensorsTest, EmptyTableIsReportedAsNoEntries) {
   const std::string text = "\n<Text>(PRD) Fernwatch: No Table-Entries defined / found... </Text>\n";
-  EXPECT_EQ(2, Evaluate("USERS", "table = ZPRTG\n"));
-  EXPECT_STREQ("OK", g_run.RunStatus.c_str());
+  ProbeOutcome outcome = Evaluate("USERS", "table = ZPRTG\n");
+  EXPECT_EQ(2, outcome.ReturnCode);
+  EXPECT_TRUE(outcome.Succeeded) << "the table is there, only empty";
   EXPECT_EQ("", env_.output);
   EXPECT_EQ("\n<Prtg>\n" + text + "\n</Prtg>\n", g_run.ResultDocument.c_str());
 
   StartListing("dialog users");
   g_run.ResultDocument.clear();
-  EXPECT_EQ(2, Evaluate("USERS", "table = ZPRTG\n"));
+  EXPECT_EQ(2, Evaluate("USERS", "table = ZPRTG\n").ReturnCode);
   EXPECT_EQ(text, g_run.ResultDocument.c_str());
 }
 
