@@ -93,6 +93,7 @@ void ProcessNextSystem() {
   if (IsSet(g_run.ConsoleEcho)) g_run.BannerLine = SystemLine(CurrentClockText().c_str());
   RegisterRfcEnvironment();
   EmptyDocument();
+  // Healthy only once its probes say so.
   g_run.RunStatus.assign("ERR");
   ProbeAndEvaluate();
   CountAndReport();

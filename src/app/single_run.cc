@@ -72,7 +72,6 @@ void RunSingleSystem() {
   RegisterRfcEnvironment();
   TracePoint(0, "RfcEnvironment called", "");
   EmptyDocument();
-  g_run.RunStatus.assign("ERR");
   if (IsSet(g_run.ConsoleEcho)) PrintProgressLines();
 
   g_run.RfcSession = OpenConnection();
