@@ -14,7 +14,9 @@ RFC_HANDLE OpenConnection();
 
 // The library's error handler, also called by the program when a structure
 // or internal-table operation fails: prints the RFC error report and ends
-// the process with exit status 1.
+// the process with exit status 1. It ends the run itself by design: the
+// library calls it from inside its own call, in its own order, so there is
+// no fault value to hand back up.
 void SAP_API ReportRfcError(rfc_char_t* operation);
 [[noreturn]] void ReportRfcError(const char* operation);
 
