@@ -18,24 +18,31 @@ namespace {
 const char kProgramName[] = "Fernwatch";
 const char kVersionText[] = "Vers 4.3 / 29.08.22";
 
-bool IsSeparator(char c) { return c == ' ' || c == ','; }
+// The second and third argument joined by one blank: the argument text.
+// Its length is what the run compares with the capacity of ArgumentText.
+size_t JoinedLength(int argc, char** argv) {
+  size_t length = argc > 2 ? std::strlen(argv[2]) : 0;
+  if (argc > 3) length += 1 + std::strlen(argv[3]);
+  return length;
+}
 
-// The second and third argument joined. A text longer than ArgumentText
-// holds is cut before the word the capacity would split, so that no
-// keyword keeps a cut value (system number 12 never becomes 1).
+// A text longer than ArgumentText holds is refused rather than cut: a cut
+// keyword would turn the run into another one (a cut ITEM= polls a single
+// system, a cut system number reaches another system).
+void CheckArgumentTextFits(int argc, char** argv) {
+  static_assert(ArgumentLine::kCapacity == 127, "the message names the capacity");
+  if (JoinedLength(argc, argv) > ArgumentLine::kCapacity)
+    ExitWithErrorDocument("Error 1008: Parameters longer than 127 characters...");
+}
+
 ArgumentLine JoinedArguments(int argc, char** argv) {
-  FixedText<ArgumentLine::kCapacity + 1> joined;
+  ArgumentLine joined;
   if (argc > 2) joined.assign(argv[2]);
   if (argc > 3) {
     joined.append(" ");
     joined.append(argv[3]);
   }
-  size_t cut = ArgumentLine::kCapacity;
-  if (joined.size() > cut) {
-    while (cut > 0 && !IsSeparator(joined[cut])) --cut;
-    joined.truncate(cut > 0 ? cut : ArgumentLine::kCapacity);
-  }
-  return ArgumentLine(joined.c_str());
+  return joined;
 }
 
 void TakeArguments(int argc, char** argv) {
@@ -78,6 +85,7 @@ void StartRun(int argc, char** argv) {
                           kVersionText);
   if (argc < 2 || argv[1] == nullptr)
     ExitWithErrorDocument("Error 1001: Parameter for Profile-Name is missing !");
+  CheckArgumentTextFits(argc, argv);
   TakeArguments(argc, argv);
   TakeItem();
   CheckProfileNameFits(argv[1]);

@@ -79,18 +79,31 @@ TEST_F(StartTest, AnyMarkerTurnsTheProgressLinesOn) {
   }
 }
 
-TEST_F(StartTest, AnOverlongArgumentTextLosesWholeWordsOnly) {
-  std::string padding(117, ' ');
-  Start({"fernwatch", "PRD", "USERS" + padding + ",NO=12"});
-  EXPECT_EQ("USERS" + padding, g_run.ArgumentText.c_str());
-  ResetRunState();
-  std::string word(200, 'w');
-  Start({"fernwatch", "PRD", word});
-  EXPECT_EQ(std::string(127, 'W'), g_run.ArgumentText.c_str());
-  ResetRunState();
-  std::string fits = "USERS" + std::string(116, ' ') + ",NO=1";
-  Start({"fernwatch", "PRD", fits, "more"});
-  EXPECT_EQ(fits, g_run.ParameterText.c_str());
+// The second and third argument joined by one blank may hold 127
+// characters; a longer text is refused whole, never cut into another run.
+TEST_F(StartTest, AnOverlongArgumentTextIsRefused) {
+  const std::string refused = "<Prtg>\n<Error>1</Error>\n<Text>Error 1008: Parameters longer "
+                              "than 127 characters...</Text>\n</Prtg>\n";
+  struct Case {
+    std::vector<std::string> arguments;
+    bool fits;
+  } cases[] = {
+      {{"fernwatch", "PRD", std::string(127, 'u')}, true},
+      {{"fernwatch", "PRD", std::string(128, 'u')}, false},
+      {{"fernwatch", "PRD", std::string(63, 'u'), std::string(63, 'v')}, true},
+      {{"fernwatch", "PRD", std::string(63, 'u'), std::string(64, 'v')}, false},
+      {{"fernwatch", "PRD", "", std::string(127, 'v')}, false},
+      {{"fernwatch", "PRD", "USERS", "#", std::string(200, 'f')}, true},
+      {{"fernwatch", "PRD", "USERS ITEM=" + std::string(289, 'i')}, false},
+      {{"fernwatch", std::string(70, 'p'), "USERS ITEM=x" + std::string(116, ' ')}, false},
+  };
+  for (Case& c : cases) {
+    ResetRunState();
+    env_.output.clear();
+    EXPECT_EQ(2, Start(c.arguments));
+    EXPECT_EQ(c.fits, env_.output != refused) << c.arguments[2] << env_.output;
+    EXPECT_EQ(c.fits, IsSet(g_run.ListingRun) || !g_run.ProfileName.empty()) << "refused first";
+  }
 }
 
 TEST_F(StartTest, AnOverlongFirstArgumentDoesNotMatterWithItem) {
