@@ -50,6 +50,13 @@ int ChooseSysnr() {
   return DecimalValue(typed.c_str());
 }
 
+// A typed host or system number names another application server: its own
+// gateway serves it, which the library finds when none is passed.
+bool NamesAnotherServer() {
+  ArgumentLine typed;
+  return HostOverride(&typed) || SysnrOverride(&typed);
+}
+
 void FillTexts(ConnectionRecords* records) {
   const SystemProfile& profile = g_run.Profile;
   records->Destination.assign(profile.Destination);
@@ -85,8 +92,9 @@ RFC_OPTIONS* FillConnectionRecords() {
   RFC_CONNOPT_R3ONLY& r3 = records.R3Options;
   r3.hostname = LibraryTextOrNull(records.Hostname);
   r3.sysnr = ChooseSysnr();
-  r3.gateway_host = gateway.gateway_host;
-  r3.gateway_service = gateway.gateway_service;
+  bool own_gateway = NamesAnotherServer();
+  r3.gateway_host = own_gateway ? nullptr : gateway.gateway_host;
+  r3.gateway_service = own_gateway ? nullptr : gateway.gateway_service;
   g_run.LastSysnr = r3.sysnr;
 
   bool r2 = g_run.Profile.Mode.equals("R/2");

@@ -12,7 +12,9 @@ namespace fernwatch {
 
 // Fills the run's ConnectionRecords anew and returns the open options;
 // their connection options point at the R/3 record, or at the gateway
-// record in R/2 mode. Remembers the system number in LastSysnr.
+// record in R/2 mode. With a host or system number override in the
+// argument text the R/3 record carries no gateway. Remembers the system
+// number in LastSysnr.
 RFC_OPTIONS* FillConnectionRecords();
 
 // "CLIENT=... USER=... PASSWD=... LANG=D DEST=..." for RfcOpenEx: user and

@@ -61,13 +61,19 @@ def rfc_error_report(operation, key, status, message, intstat):
             "\n* Programm aborted...\n* Error at EoXput-File...\n")
 
 
-def open_line(mode=0, user="MONITOR     ", password="secret    ", host='"prdhost"', sysnr=0):
+def open_line(mode=0, user="MONITOR     ", password="secret    ", host='"prdhost"', sysnr=0,
+              gateway='gwhost="prdhost" gwservice="sapgw00"'):
     """The library's journal line of RfcOpen for the profile PRD.P00."""
     line = ('RfcOpen mode=%d destination="PRD" client="100" user="%s" password="%s" '
             'language="E" ' % (mode, user, password))
     if mode == 0:
         line += "host=%s sysnr=%d " % (host, sysnr)
-    return line + 'gwhost="prdhost" gwservice="sapgw00"'
+    return line + gateway
+
+
+# A host or system number override reaches another server through its own
+# gateway, which the library finds when none is passed.
+OWN_GATEWAY = "gwhost=(null) gwservice=(null)"
 
 
 class ConnectionTest(harness.FernwatchCase):
@@ -138,13 +144,16 @@ class ConnectionTest(harness.FernwatchCase):
             ({"Mode": "R/2"}, "secret", "", open_line(mode=1), True),
             ({"Mode": "r/2"}, "secret", "", open_line(), True),
             ({"Mode": "R/2 "}, "secret", "", open_line(), True),
-            ({}, "secret", ",HOST=", open_line(host="(null)"), False),
-            ({}, "secret", ",HOST=appsrv01", open_line(host='"appsrv01"'), False),
-            ({}, "secret", ",NO=02", open_line(sysnr=2), False),
-            ({}, "secret", ",Host=AppSrv01,no=02", open_line(host='"AppSrv01"', sysnr=2), True),
+            ({}, "secret", ",HOST=", open_line(host="(null)", gateway=OWN_GATEWAY), False),
+            ({}, "secret", ",HOST=appsrv01",
+             open_line(host='"appsrv01"', gateway=OWN_GATEWAY), False),
+            ({}, "secret", ",NO=02", open_line(sysnr=2, gateway=OWN_GATEWAY), False),
+            ({}, "secret", ",Host=AppSrv01,no=02",
+             open_line(host='"AppSrv01"', sysnr=2, gateway=OWN_GATEWAY), True),
+            ({"Mode": "R/2"}, "secret", ",HOST=appsrv01,NO=02", open_line(mode=1), True),
             ({"Sysnr": "05"}, "secret", "", open_line(sysnr=5), False),
             # An empty number is not set: the first open of a run keeps 0.
-            ({"Sysnr": "05"}, "secret", ",NO=", open_line(), True),
+            ({"Sysnr": "05"}, "secret", ",NO=", open_line(gateway=OWN_GATEWAY), True),
         )
         for values, password, extra, line, logged_on in cases:
             with self.subTest(values=values, password=password, args=extra):
