@@ -131,7 +131,7 @@ void PrintSummary() {
   summary.format("(***) %s: NoSystems=%" PRIu32 ", Processed=%" PRIu32 ", Failed=%" PRIu32,
                  g_run.ItemId.c_str(), g_run.SystemCount, g_run.ProcessedCount,
                  g_run.FailedCount);
-  AppendToDocument(summary.c_str());
+  AppendStatusText(summary.c_str());
   EndText();
   EndDocument();
   PrintDocumentLine();

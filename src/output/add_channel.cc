@@ -2,6 +2,7 @@
 #include "argument_keywords.h"
 #include "output/output_mode.h"
 #include "output/result_document.h"
+#include "output/xml_content.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -51,17 +52,22 @@ void AddMaltrexChannel(const WorkingCopy& name, const WorkingCopy& value,
   for (const char* part : parts) AppendToDocument(part);
 }
 
+// The working copies are written as XML content: cut first, then escaped.
+void AppendContent(const WorkingCopy& text) {
+  AppendXmlContent(&g_run.ResultDocument, text.c_str());
+}
+
 void AddXmlChannel(const WorkingCopy& name, const WorkingCopy& value, const WorkingCopy& unit) {
   AppendToDocument("\n<Result><Channel>");
-  AppendToDocument(name.c_str());
+  AppendContent(name);
   AppendToDocument("</Channel>");
   if (!unit.empty()) {
     AppendToDocument("\n<Unit>Custom</Unit>\n<CustomUnit>");
-    AppendToDocument(unit.c_str());
+    AppendContent(unit);
     AppendToDocument("</CustomUnit>");
   }
   AppendToDocument("\n<Value>");
-  AppendToDocument(value.c_str());
+  AppendContent(value);
   AppendToDocument("</Value></Result>\n");
 }
 

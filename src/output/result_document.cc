@@ -4,6 +4,7 @@
 
 #include "argument_keywords.h"
 #include "output/output_mode.h"
+#include "output/xml_content.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -66,6 +67,11 @@ void BeginText() {
   }
 }
 
+void AppendStatusText(const char* text) {
+  if (CurrentForm() == DocumentForm::kPrtgXml) AppendXmlContent(&g_run.ResultDocument, text);
+  else AppendToDocument(text);
+}
+
 void EndText() {
   DocumentForm form = CurrentForm();
   if (form == DocumentForm::kPrtgXml) AppendToDocument("</Text>\n");
@@ -77,10 +83,11 @@ void SetErrorDocument(const char* message) {
   static const char kOpening[] = "<Prtg>\n<Error>1</Error>\n<Text>";
   static const char kClosing[] = "</Text>\n</Prtg>\n";
   // The message may be the document's own text, and however long it is the
-  // document keeps its closing, so the message is cut to what fits.
+  // document keeps its closing, so the message is cut to what fits, never
+  // inside an entity.
   const size_t room = DocumentText::kCapacity - (sizeof kOpening - 1) - (sizeof kClosing - 1);
   DocumentText document(kOpening);
-  document.append(message, room);
+  AppendXmlContent(&document, message, room);
   document.append(kClosing);
   g_run.ResultDocument = document;
 }

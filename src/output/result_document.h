@@ -10,15 +10,22 @@ namespace fernwatch {
 void BeginDocument();
 // Appends the closing of the current mode.
 void EndDocument();
-// Appends the opening of the status text; the caller appends the text.
+// Appends the opening of the status text; the caller appends the text
+// with AppendStatusText.
 void BeginText();
+// Appends a piece of the status text: in the PRTG XML forms with "&", "<"
+// and ">" written as entities, in the text forms as it is.
+void AppendStatusText(const char* text);
 // Appends the closing of the status text (Maltrex with a selected channel
 // empties all).
 void EndText();
-// Writes one channel; counts it whatever the mode.
+// Writes one channel; counts it whatever the mode. In the XML form the
+// name, value and unit are written as XML content (entities for "&", "<"
+// and ">"), after each is cut to 123 characters.
 void AddChannel(const char* name, const char* value, const char* unit);
-// Replaces the content by the XML error document carrying `message`, in
-// every mode.
+// Replaces the content by the XML error document carrying `message` as
+// XML content, in every mode; the message is cut, never inside an entity,
+// so that the document keeps its closing.
 void SetErrorDocument(const char* message);
 // One aligned console line of the RFC error report, straight to output.
 void PrintField(const char* label, int indent, int width, const char* value);

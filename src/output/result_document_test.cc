@@ -16,7 +16,8 @@ class ResultDocumentTest : public RunRecordTest {
   // A whole single-system document: opening, the channels, status text and
   // closing, each printed as the evaluation and the run driver print them.
   std::string Document(const char* mode, const char* arguments,
-                       std::initializer_list<const char*[3]> channels) {
+                       std::initializer_list<const char*[3]> channels,
+                       const char* status = "(PRD) User-Sensor: USERS, Logged-on users ") {
     g_run.OutputMode.assign(mode);
     g_run.ArgumentText.assign(arguments);
     BeginDocument();
@@ -26,7 +27,7 @@ class ResultDocumentTest : public RunRecordTest {
       PrintDocument();
     }
     BeginText();
-    AppendToDocument("(PRD) User-Sensor: USERS, Logged-on users ");
+    AppendStatusText(status);
     EndText();
     EndDocument();
     PrintDocument();
@@ -44,11 +45,45 @@ TEST_F(ResultDocumentTest, PrtgXmlInEveryXmlMode) {
         "\n<Prtg>\n"
         "\n<Result><Channel>A: Users</Channel>\n<Unit>Custom</Unit>\n"
         "<CustomUnit>#</CustomUnit>\n<Value>17</Value></Result>\n"
-        "\n<Result><Channel>a&b<c</Channel>\n<Value></Value></Result>\n"
+        "\n<Result><Channel>b</Channel>\n<Value></Value></Result>\n"
         "\n<Text>(PRD) User-Sensor: USERS, Logged-on users </Text>\n\n</Prtg>\n",
-        Document(mode, "USERS", {{"A: Users", "17", "#"}, {"a&b<c", "", ""}}))
+        Document(mode, "USERS", {{"A: Users", "17", "#"}, {"b", "", ""}}))
         << mode;
   }
+}
+
+// Texts from the table, the profile or the trace file never break the
+// markup: in the XML forms every "&", "<" and ">" of the content is an
+// entity, and the markup itself stays as it is.
+TEST_F(ResultDocumentTest, XmlContentIsWrittenWithEntities) {
+  for (const char* mode : {"EXEXML", "Tessiva", "Brixtel"}) {
+    env_.output.clear();
+    g_run.ChannelCounter = 0;
+    EXPECT_EQ(
+        "\n<Prtg>\n"
+        "\n<Result><Channel>R&amp;D &lt;users&gt;</Channel>\n<Unit>Custom</Unit>\n"
+        "<CustomUnit>&lt;&amp;&gt;</CustomUnit>\n<Value>&gt;9</Value></Result>\n"
+        "\n<Text>(P&amp;D) User-Sensor: &lt;A&gt;, R&amp;D </Text>\n\n</Prtg>\n",
+        Document(mode, "USERS", {{"R&D <users>", ">9", "<&>"}}, "(P&D) User-Sensor: <A>, R&D "))
+        << mode;
+  }
+  // The working copies are cut to 123 characters first, then escaped whole.
+  env_.output.clear();
+  g_run.OutputMode.assign("EXEXML");
+  AddChannel(std::string(130, '<').c_str(), "1", "");
+  std::string entities;
+  for (int i = 0; i < 123; ++i) entities += "&lt;";
+  EXPECT_EQ("\n<Result><Channel>" + entities + "</Channel>\n<Value>1</Value></Result>\n",
+            g_run.ResultDocument.c_str());
+}
+
+TEST_F(ResultDocumentTest, TextFormsKeepTheirCharacters) {
+  EXPECT_EQ("\n> R&D <u>: >9 <&>\n# (P&D) <A> \n",
+            Document("Maltrex", "USERS", {{"R&D <u>", ">9", "<&>"}}, "(P&D) <A> "));
+  env_.output.clear();
+  g_run.ChannelCounter = 0;
+  EXPECT_EQ("\n\nMessage.R&D_<u>: R&D <u> (<&>)\nStatistic.R&D_<u>: >9\n# (P&D) <A> \n",
+            Document("Quorvane", "USERS", {{"R&D <u>", ">9", "<&>"}}, "(P&D) <A> "));
 }
 
 TEST_F(ResultDocumentTest, QuorvaneTextWithCleanedKeysAndDisplayUnits) {
@@ -111,10 +146,10 @@ TEST_F(ResultDocumentTest, ErrorDocumentIsXmlInEveryModeAndReplacesTheContent) {
   for (const char* mode : {"EXEXML", "Quorvane", "Maltrex"}) {
     g_run.OutputMode.assign(mode);
     AppendToDocument("earlier content");
-    SetErrorDocument("Error 1014: RFC-Failure raised ! - Look for Trace-File");
+    SetErrorDocument("Error 1012: Exception.: NOT_FOUND - partner 'a&b<c>' not reached");
     EXPECT_STREQ(
-        "<Prtg>\n<Error>1</Error>\n<Text>Error 1014: RFC-Failure raised ! - Look for "
-        "Trace-File</Text>\n</Prtg>\n",
+        "<Prtg>\n<Error>1</Error>\n<Text>Error 1012: Exception.: NOT_FOUND - partner "
+        "'a&amp;b&lt;c&gt;' not reached</Text>\n</Prtg>\n",
         g_run.ResultDocument.c_str())
         << mode;
   }
@@ -127,9 +162,32 @@ TEST_F(ResultDocumentTest, TheDocumentNeverOverflowsAndAnErrorDocumentKeepsItsCl
   EXPECT_EQ(4095u, g_run.ResultDocument.size());
   SetErrorDocument(g_run.ResultDocument.c_str());
   std::string document = g_run.ResultDocument.c_str();
-  EXPECT_EQ(4095u, document.size());
-  EXPECT_EQ("<Prtg>\n<Error>1</Error>\n<Text>\n<Result><Channel>xx", document.substr(0, 50));
-  EXPECT_EQ("xxx</Text>\n</Prtg>\n", document.substr(document.size() - 19));
+  EXPECT_GE(document.size(), 4095u - 4) << "at most an entity short of full";
+  EXPECT_EQ("<Prtg>\n<Error>1</Error>\n<Text>\n&lt;Result&gt;&lt;Channel&gt;xx",
+            document.substr(0, 62));
+  EXPECT_EQ("</Text>\n</Prtg>\n", document.substr(document.size() - 16));
+}
+
+// Wherever the cut falls, it falls between two entities, never inside one.
+TEST_F(ResultDocumentTest, TheCutOfAnErrorDocumentKeepsEveryEntityWhole) {
+  const std::string opening = "<Prtg>\n<Error>1</Error>\n<Text>";
+  const std::string closing = "</Text>\n</Prtg>\n";
+  for (char special : {'&', '<', '>'}) {
+    const std::string entity = special == '&' ? "&amp;" : special == '<' ? "&lt;" : "&gt;";
+    for (size_t lead = 0; lead < entity.size(); ++lead) {
+      SetErrorDocument((std::string(lead, 'x') + std::string(5000, special)).c_str());
+      std::string document = g_run.ResultDocument.c_str();
+      ASSERT_GE(document.size(), opening.size() + closing.size() + lead);
+      EXPECT_LE(4095u - (entity.size() - 1), document.size());
+      EXPECT_EQ(opening + std::string(lead, 'x'), document.substr(0, opening.size() + lead));
+      EXPECT_EQ(closing, document.substr(document.size() - closing.size()));
+      std::string content = document.substr(opening.size() + lead);
+      content.resize(content.size() - closing.size());
+      EXPECT_EQ(0u, content.size() % entity.size()) << special << lead;
+      for (size_t at = 0; at < content.size(); at += entity.size())
+        ASSERT_EQ(entity, content.substr(at, entity.size())) << special << lead;
+    }
+  }
 }
 
 TEST_F(ResultDocumentTest, PrintFieldAlignsTheLabel) {

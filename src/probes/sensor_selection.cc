@@ -50,8 +50,6 @@ void AddDataChannel(const UserSensorRow& row, const SensorSelection& selection) 
   PrintDocument();
 }
 
-void AppendStatus(const char* text) { AppendToDocument(text); }
-
 }  // namespace
 
 SensorSelection CurrentSelection() {
@@ -76,22 +74,22 @@ void WriteSensorStatusText(const SensorSelection& selection) {
   const char* destination = g_run.Profile.Destination.c_str();
   if (selection.Overview) {
     BeginText();
-    AppendStatus("(");
-    AppendStatus(destination);
-    AppendStatus(") SAP User-Sensor(s) Overview... ");
+    AppendStatusText("(");
+    AppendStatusText(destination);
+    AppendStatusText(") SAP User-Sensor(s) Overview... ");
     EndText();
     if (!selection.Listing) EndDocument();
     return;
   }
   if (selection.Listing) return;
   BeginText();
-  AppendStatus("(");
-  AppendStatus(destination);
-  AppendStatus(") User-Sensor: ");
-  AppendStatus(selection.Sensor.Word.c_str());
-  AppendStatus(", ");
-  AppendStatus(selection.Title.c_str());
-  AppendStatus(" ");
+  AppendStatusText("(");
+  AppendStatusText(destination);
+  AppendStatusText(") User-Sensor: ");
+  AppendStatusText(selection.Sensor.Word.c_str());
+  AppendStatusText(", ");
+  AppendStatusText(selection.Title.c_str());
+  AppendStatusText(" ");
   EndText();
   EndDocument();
 }

@@ -64,11 +64,11 @@ void ReportNoEntries() {
   bool listing = IsSet(g_run.ListingRun);
   if (!listing) BeginDocument();
   BeginText();
-  AppendToDocument("(");
-  AppendToDocument(g_run.Profile.Destination.c_str());
-  AppendToDocument(") Fernwatch: ");
-  AppendToDocument("No Table-Entries defined / found...");
-  AppendToDocument(" ");
+  AppendStatusText("(");
+  AppendStatusText(g_run.Profile.Destination.c_str());
+  AppendStatusText(") Fernwatch: ");
+  AppendStatusText("No Table-Entries defined / found...");
+  AppendStatusText(" ");
   EndText();
   if (!listing) EndDocument();
 }

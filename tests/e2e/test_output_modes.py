@@ -23,7 +23,13 @@ def quorvane_key(name):
     return key.replace(".", "_", 1)
 
 
+def xml_content(text):
+    """`text` as the XML forms write it: "&", "<" and ">" as entities."""
+    return text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+
+
 def xml_channel(name, value, unit):
+    name, value, unit = xml_content(name), xml_content(value), xml_content(unit)
     units = "\n<Unit>Custom</Unit>\n<CustomUnit>%s</CustomUnit>" % unit if unit else ""
     return "\n<Result><Channel>%s</Channel>%s\n<Value>%s</Value></Result>\n" % (name, units, value)
 
@@ -42,7 +48,7 @@ def document(form, channels, status):
     "maltrex"); `channels` are (name, value, unit) triples."""
     if form == "xml":
         return ("\n<Prtg>\n" + "".join(xml_channel(*c) for c in channels) +
-                "\n<Text>%s</Text>\n" % status + "\n</Prtg>\n")
+                "\n<Text>%s</Text>\n" % xml_content(status) + "\n</Prtg>\n")
     if form == "quorvane":
         body = "".join(quorvane_channel(*c) for c in channels[:10])
     else:
@@ -62,7 +68,7 @@ WORKED_FORMS = (
 
 
 def mixed_rows(table):
-    rows = [("*", "Units and keys", "", "", ""),
+    rows = [("*", "Units & <keys>", "", "", ""),
             ("01", "a.b.c d/e-f[1],2", "", "5", "PerCent"),
             ("02", "Response", "G", "", "TimeResponse"),
             ("03", "Size <&>", "", "-1,5", "percent"),
@@ -108,7 +114,7 @@ class ModeChecks:
     def test_units_and_names(self):
         result = self.poll(mixed_rows(self.TABLE), "MIXED")
         self.assertOutput(result, document(self.FORM, MIXED, sensor_status(
-            "MIXED", "Units and keys")), 0)
+            "MIXED", "Units & <keys>")), 0)
 
     def test_twelve_channels(self):
         rows = [landscape.row(self.TABLE, "MANY", "%02d" % i, "Row %d" % i, "", str(i))
