@@ -6,6 +6,7 @@
 #define FERNWATCH_PLATFORM_ENV_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 
 namespace fernwatch {
@@ -20,6 +21,10 @@ class InputFile {
   virtual bool ReadLine(char* buffer, size_t size) = 0;
   // Reads up to `size` raw bytes; 0 at the end of the file.
   virtual size_t Read(char* buffer, size_t size) = 0;
+  // Goes to byte `offset` of the file as it lies on disk (before any text
+  // mode translation), from where the next read starts. False, with the
+  // position unknown, when the file cannot be positioned there.
+  virtual bool Seek(uint64_t offset) = 0;
 };
 
 // A file open for appending lines, each flushed at once.
@@ -27,6 +32,13 @@ class LineSink {
  public:
   virtual ~LineSink() = default;
   virtual void WriteLine(const char* line) = 0;
+};
+
+// A lock held by this process until it is destroyed; the system releases
+// it as well when the process ends in any way.
+class HeldLock {
+ public:
+  virtual ~HeldLock() = default;
 };
 
 struct ClockTime {
@@ -47,7 +59,14 @@ class Env {
   // false when the copy cannot be written; `path` is then left as it was.
   virtual bool ReplaceFile(InputFile& source, const char* path) = 0;
   virtual void RemoveFile(const char* path) = 0;
+  // The size of the file in bytes, or -1 when there is no such file.
+  virtual int64_t FileSize(const char* path) = 0;
   virtual std::unique_ptr<LineSink> OpenAppend(const char* path) = 0;
+
+  // Takes the lock that every process working in the current working
+  // directory shares, waiting for it at most `wait_milliseconds`. Creates
+  // no file. Null when the lock was not had in that time, or not at all.
+  virtual std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) = 0;
 
   // Whether a file of this name stands in the program's own directory.
   virtual bool ExistsBesideProgram(const char* name) = 0;

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/directory_lock.h"
 #include "platform/env.h"
 #include "platform/path_text.h"
 
@@ -52,6 +53,12 @@ class PosixInputFile : public InputFile {
 
   size_t Read(char* buffer, size_t size) override {
     return std::fread(buffer, 1, size, file_);
+  }
+
+  bool Seek(uint64_t offset) override {
+    at_end_ = false;
+    return offset <= static_cast<uint64_t>(INT64_MAX) &&
+           fseeko(file_, static_cast<off_t>(offset), SEEK_SET) == 0;
   }
 
  private:
@@ -130,12 +137,24 @@ class PosixEnv : public Env {
     if (MapPath(path, &host)) std::remove(host.c_str());
   }
 
+  int64_t FileSize(const char* path) override {
+    HostPath host;
+    struct stat info;
+    if (!MapPath(path, &host) || stat(host.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
+      return -1;
+    return static_cast<int64_t>(info.st_size);
+  }
+
   std::unique_ptr<LineSink> OpenAppend(const char* path) override {
     HostPath host;
     if (!MapPath(path, &host)) return nullptr;
     FILE* file = std::fopen(host.c_str(), "a");
     if (file == nullptr) return nullptr;
     return std::unique_ptr<LineSink>(new PosixLineSink(file));
+  }
+
+  std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) override {
+    return LockCurrentDirectory(wait_milliseconds);
   }
 
   bool ExistsBesideProgram(const char* name) override {

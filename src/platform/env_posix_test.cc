@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <set>
 #include <string>
 
 #include "platform/env.h"
@@ -60,7 +64,7 @@ TEST(SystemEnvTest, LongLinesArriveInPieces) {
   EXPECT_EQ("abc|def|gh\n|", ReadAllLines(*file, 4));
 }
 
-TEST(SystemEnvTest, DirectoriesAndMissingFilesDoNotOpen) {
+TEST(SystemEnvTest, DirectoriesAndMissingFilesDoNotOpenAndHaveNoSize) {
   ScratchDirectory dir;
   dir.Write("sub\\..\\sub/file.txt", "x");
   EXPECT_FALSE(SystemEnv().OpenText("sub"));
@@ -68,6 +72,10 @@ TEST(SystemEnvTest, DirectoriesAndMissingFilesDoNotOpen) {
   EXPECT_FALSE(SystemEnv().OpenText("missing.txt"));
   EXPECT_FALSE(SystemEnv().OpenText(""));
   EXPECT_FALSE(SystemEnv().OpenText(std::string(5000, 'a').c_str()));
+  dir.Write("folder/three.txt", "abc");
+  EXPECT_EQ(3, SystemEnv().FileSize("folder\\three.txt"));
+  EXPECT_EQ(-1, SystemEnv().FileSize("folder"));
+  EXPECT_EQ(-1, SystemEnv().FileSize("missing.txt"));
 }
 
 TEST(SystemEnvTest, ReplaceFileWritesTheWholeCopy) {
@@ -82,6 +90,47 @@ TEST(SystemEnvTest, ReplaceFileWritesTheWholeCopy) {
   EXPECT_EQ(content, dir.Read("SapRfc.ini"));
   auto again = SystemEnv().OpenRaw("SapRfc.PRD");
   EXPECT_FALSE(SystemEnv().ReplaceFile(*again, "no-such-dir\\SapRfc.ini"));
+}
+
+bool LockIsFree() { return SystemEnv().LockWorkingDirectory(0) != nullptr; }
+
+// One lock per working directory, for every process working there; it
+// leaves no file, and the system releases it when its holder dies.
+TEST(SystemEnvTest, TheWorkingDirectoryLockIsSharedByEveryProcessThere) {
+  ScratchDirectory dir;
+  dir.Write("sub/keep.txt", "");
+  std::unique_ptr<HeldLock> held = SystemEnv().LockWorkingDirectory(0);
+  ASSERT_TRUE(held != nullptr);
+  EXPECT_FALSE(SystemEnv().LockWorkingDirectory(30)) << "held: the wait runs out";
+  std::filesystem::current_path("sub");
+  EXPECT_TRUE(LockIsFree()) << "another directory has a lock of its own";
+  std::filesystem::current_path(dir.path());
+  held.reset();
+  EXPECT_TRUE(LockIsFree());
+
+  // A child takes the lock, says so, and dies holding it.
+  int ready[2];
+  ASSERT_EQ(0, pipe(ready));
+  pid_t child = fork();
+  if (child == 0) {
+    std::unique_ptr<HeldLock> lock = SystemEnv().LockWorkingDirectory(0);
+    char taken = lock ? 'y' : 'n';
+    if (write(ready[1], &taken, 1) == 1) usleep(100 * 1000);
+    _exit(0);
+  }
+  char taken = 0;
+  ASSERT_EQ(1, read(ready[0], &taken, 1));
+  EXPECT_EQ('y', taken);
+  EXPECT_FALSE(LockIsFree()) << "held by the other process";
+  EXPECT_TRUE(SystemEnv().LockWorkingDirectory(20000) != nullptr) << "free once it died";
+  int status = 0;
+  waitpid(child, &status, 0);
+  close(ready[0]);
+  close(ready[1]);
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.path()))
+    names.insert(std::filesystem::relative(entry.path(), dir.path()).string());
+  EXPECT_EQ((std::set<std::string>{"sub", "sub/keep.txt"}), names) << "no file of its own";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <ctime>
 
 #include "fixed_text.h"
+#include "platform/directory_lock.h"
 #include "platform/env.h"
 
 namespace fernwatch {
@@ -32,6 +33,13 @@ class WinInputFile : public InputFile {
 
   size_t Read(char* buffer, size_t size) override {
     return std::fread(buffer, 1, size, file_);
+  }
+
+  // The C runtime positions a text-mode file at a byte offset of the disk
+  // file, as it positions a binary one.
+  bool Seek(uint64_t offset) override {
+    return offset <= static_cast<uint64_t>(INT64_MAX) &&
+           _fseeki64(file_, static_cast<__int64>(offset), SEEK_SET) == 0;
   }
 
  private:
@@ -99,10 +107,23 @@ class WinEnv : public Env {
 
   void RemoveFile(const char* path) override { std::remove(path); }
 
+  int64_t FileSize(const char* path) override {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      return -1;
+    return static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) |
+                                data.nFileSizeLow);
+  }
+
   std::unique_ptr<LineSink> OpenAppend(const char* path) override {
     FILE* file = std::fopen(path, "a");
     if (file == nullptr) return nullptr;
     return std::unique_ptr<LineSink>(new WinLineSink(file));
+  }
+
+  std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) override {
+    return LockCurrentDirectory(wait_milliseconds);
   }
 
   bool ExistsBesideProgram(const char* name) override {

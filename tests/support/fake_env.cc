@@ -25,6 +25,7 @@ class WatchedFile : public InputFile {
   size_t Read(char* buffer, size_t size) override {
     return failures_->read ? 0 : file_->Read(buffer, size);
   }
+  bool Seek(uint64_t offset) override { return file_->Seek(offset); }
 
  private:
   std::unique_ptr<InputFile> file_;
@@ -78,11 +79,16 @@ bool FakeEnv::ReplaceFile(InputFile& source, const char* path) {
   return files_.ReplaceFile(source, Mapped(path).c_str());
 }
 void FakeEnv::RemoveFile(const char* path) { files_.RemoveFile(Mapped(path).c_str()); }
+int64_t FakeEnv::FileSize(const char* path) { return files_.FileSize(Mapped(path).c_str()); }
 std::unique_ptr<LineSink> FakeEnv::OpenAppend(const char* path) {
   if (failures_->open) return nullptr;
   std::unique_ptr<LineSink> sink = files_.OpenAppend(Mapped(path).c_str());
   if (sink == nullptr) return nullptr;
   return std::unique_ptr<LineSink>(new WatchedSink(std::move(sink), failures_));
+}
+std::unique_ptr<HeldLock> FakeEnv::LockWorkingDirectory(int wait_milliseconds) {
+  if (failures_->lock) return nullptr;
+  return files_.LockWorkingDirectory(wait_milliseconds);
 }
 bool FakeEnv::ExistsBesideProgram(const char* name) { return beside_program.count(name) > 0; }
 

@@ -37,6 +37,7 @@ struct FileFailures {
   bool read = false;     // a file opened through the Env reads as ended
   bool write = false;    // a sink loses its lines; ReplaceFile writes no copy
   bool replace = false;  // ReplaceFile cannot put its copy in place
+  bool lock = false;     // LockWorkingDirectory gives null, as after its wait
 };
 
 class FakeEnv : public Env {
@@ -50,7 +51,10 @@ class FakeEnv : public Env {
   // False, with `path` as it was, when `write` or `replace` fails.
   bool ReplaceFile(InputFile& source, const char* path) override;
   void RemoveFile(const char* path) override;
+  int64_t FileSize(const char* path) override;
   std::unique_ptr<LineSink> OpenAppend(const char* path) override;
+  // The backing Env's lock, or null at once when `lock` fails.
+  std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) override;
   bool ExistsBesideProgram(const char* name) override;
   ClockTime LocalTime() override { return clock; }
   void WriteOut(const char* text) override { output += text; }
