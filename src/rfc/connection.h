@@ -8,8 +8,10 @@
 namespace fernwatch {
 
 // Logs on to the system of the run's SystemProfile: with RfcOpen, or with a
-// connection string when "SapRfc.<destination>" exists. 0 when no
-// connection could be opened.
+// connection string when "SapRfc.<destination>" exists, which is copied to
+// "SapRfc.ini" and read by the library while this process holds the
+// working directory's lock (waited for at most 20 s, then done without).
+// 0 when no connection could be opened.
 RFC_HANDLE OpenConnection();
 
 // The library's error handler, also called by the program when a structure

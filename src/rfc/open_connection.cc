@@ -1,6 +1,8 @@
 // Logging on to the current system: with the options records, or with a
 // connection string when the destination has its own library configuration
 // ("SapRfc.<destination>"), which is first made the library's "SapRfc.ini".
+// Polls started at once in one working directory share that file, so each
+// holds the directory's lock from its copy until the library has read it.
 #include <cstring>
 #include <memory>
 
@@ -10,6 +12,10 @@
 
 namespace fernwatch {
 namespace {
+
+// A poll waits this long for another one's copy and open, then goes on
+// without the lock rather than fail: a hung open elsewhere costs no more.
+constexpr int kSapRfcLockWaitMilliseconds = 20000;
 
 RFC_HANDLE OpenWithOptions(RFC_OPTIONS* options) {
   RFC_HANDLE handle = RfcOpen(options);
@@ -40,10 +46,11 @@ RFC_HANDLE OpenConnection() {
   FixedText<63> line;
   line.format("* SapRfc.Ini.......: %s<\n", g_run.Profile.Destination.c_str());
   CurrentEnv().WriteOut(line.c_str());
+  std::unique_ptr<HeldLock> lock = CurrentEnv().LockWorkingDirectory(kSapRfcLockWaitMilliseconds);
   bool copied = CurrentEnv().ReplaceFile(*source, "SapRfc.ini");
   source.reset();
   if (!copied) return 0;
-  return OpenWithConnectionString();
+  return OpenWithConnectionString();  // the lock goes when the open is done
 }
 
 }  // namespace fernwatch

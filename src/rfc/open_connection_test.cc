@@ -98,6 +98,22 @@ TEST_F(OpenConnectionTest, NoOpenWhenSapRfcIniCannotBeWritten) {
     EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.output);
     EXPECT_EQ("", Journal());
     EXPECT_EQ("DEST=PRD ASHOST=stale SYSNR=99\n", dir_.Read("SapRfc.ini"));
+    EXPECT_TRUE(SystemEnv().LockWorkingDirectory(0) != nullptr) << "the lock is left free";
+  }
+}
+
+// The lock only keeps polls in one directory from replacing each other's
+// SapRfc.ini: a poll that cannot have it in time opens as it would alone.
+TEST_F(OpenConnectionTest, ThePollOpensWithOrWithoutTheLockAndLeavesItFree) {
+  dir_.Write("SapRfc.PRD", "DEST=PRD ASHOST=prdhost SYSNR=00\n");
+  for (bool lock_fails : {false, true}) {
+    env_.output.clear();
+    dir_.Write("journal.txt", "");
+    env_.fail().lock = lock_fails;
+    EXPECT_NE(0u, OpenConnection()) << lock_fails;
+    EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.output);
+    EXPECT_EQ("RfcOpenEx \"CLIENT=100 USER=MONITOR PASSWD=secret LANG=D DEST=PRD\"\n", Journal());
+    EXPECT_TRUE(SystemEnv().LockWorkingDirectory(0) != nullptr) << "released after the open";
   }
 }
 
