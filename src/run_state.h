@@ -109,6 +109,9 @@ struct RunState {
   RFC_TYPEHANDLE TableTypeHandle = 0;
   ConnectionRecords Connection;
   int LastSysnr = 0;  // an empty system number override keeps this one
+  // The size of the library's trace file just before the last open, -1
+  // when there was none: a failure's reason is read from what lies beyond.
+  int64_t TraceSizeAtOpen = -1;
   std::unique_ptr<LineSink> TraceStream;
 };
 

@@ -84,7 +84,7 @@ void RunSingleSystem() {
 
   if (!TakeOutcome(evaluation)) ErrorExit();
   PrintDocument();
-  CurrentEnv().RemoveFile("Dev_Rfc.Trc");
+  CurrentEnv().RemoveFile(kLibraryTraceFile);
   // An empty sensor table ends with its return code, 2, without the
   // progress lines.
   if (!IsSet(g_run.ConsoleEcho)) EndProcess(evaluation.ReturnCode);

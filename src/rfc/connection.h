@@ -7,10 +7,15 @@
 
 namespace fernwatch {
 
+// The library's trace file in the working directory: a block for every
+// failure, kept after a failed run.
+inline constexpr char kLibraryTraceFile[] = "Dev_Rfc.Trc";
+
 // Logs on to the system of the run's SystemProfile: with RfcOpen, or with a
 // connection string when "SapRfc.<destination>" exists, which is copied to
 // "SapRfc.ini" and read by the library while this process holds the
 // working directory's lock (waited for at most 20 s, then done without).
+// Remembers the trace file's size just before the open in TraceSizeAtOpen.
 // 0 when no connection could be opened.
 RFC_HANDLE OpenConnection();
 
@@ -22,7 +27,9 @@ RFC_HANDLE OpenConnection();
 void SAP_API ReportRfcError(rfc_char_t* operation);
 [[noreturn]] void ReportRfcError(const char* operation);
 
-// Appends the reason of the last failure found in "Dev_Rfc.Trc".
+// Appends the reason of the last failure that "Dev_Rfc.Trc" received since
+// the last open (TraceSizeAtOpen); the whole file is read when it has
+// become shorter since.
 void AppendTraceMessage();
 
 // One line of the probe's own trace ("Fernwatch.Trc"), written only when

@@ -17,7 +17,11 @@ namespace {
 // without the lock rather than fail: a hung open elsewhere costs no more.
 constexpr int kSapRfcLockWaitMilliseconds = 20000;
 
+// What the trace file holds before the open is no reason of this run's.
+void RememberTraceSize() { g_run.TraceSizeAtOpen = CurrentEnv().FileSize(kLibraryTraceFile); }
+
 RFC_HANDLE OpenWithOptions(RFC_OPTIONS* options) {
+  RememberTraceSize();
   RFC_HANDLE handle = RfcOpen(options);
   TracePoint(handle, "RfcOpen called", "");
   return handle;
@@ -27,6 +31,7 @@ RFC_HANDLE OpenWithConnectionString() {
   FixedText<1023> text = ConnectionString();
   RFC_ERROR_INFO_EX error_info;  // filled by the library, not read
   std::memset(&error_info, 0, sizeof error_info);
+  RememberTraceSize();
   // The library only reads the string.
   RFC_HANDLE handle = RfcOpenEx(const_cast<rfc_char_t*>(text.c_str()), &error_info);
   TracePoint(handle, "RfcOpenEx called", "");

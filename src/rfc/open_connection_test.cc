@@ -117,5 +117,19 @@ TEST_F(OpenConnectionTest, ThePollOpensWithOrWithoutTheLockAndLeavesItFree) {
   }
 }
 
+// A failure's reason is read from what the trace file receives after this.
+TEST_F(OpenConnectionTest, RemembersTheTraceFileSizeJustBeforeTheOpen) {
+  g_run.Profile.Hostname.assign("otherhost");  // refused: a block is written
+  for (bool own_configuration : {false, true}) {
+    if (own_configuration) dir_.Write("SapRfc.PRD", "DEST=PRD ASHOST=otherhost SYSNR=00\n");
+    SystemEnv().RemoveFile("Dev_Rfc.Trc");
+    EXPECT_EQ(0u, OpenConnection());
+    EXPECT_EQ(-1, g_run.TraceSizeAtOpen) << "no file before the first refusal";
+    const int64_t size = static_cast<int64_t>(dir_.Read("Dev_Rfc.Trc").size());
+    EXPECT_EQ(0u, OpenConnection());
+    EXPECT_EQ(size, g_run.TraceSizeAtOpen) << own_configuration;
+  }
+}
+
 }  // namespace
 }  // namespace fernwatch

@@ -1,5 +1,8 @@
 // The reason of a failed remote call, as the library wrote it into its
-// trace file "Dev_Rfc.Trc": the last error text of the last error block.
+// trace file "Dev_Rfc.Trc": the last error text of the last error block
+// written since this run's open. The file is kept after every failure, so
+// what it held before the open belongs to earlier runs (of other systems,
+// too) and never gives the reason.
 #include <cstring>
 #include <memory>
 
@@ -38,22 +41,53 @@ void JudgeLine(const char* piece, TraceMessage* message) {
     TakeFrom(piece, 15, message);
 }
 
+// Where this run's part of the file begins: at its size before the open,
+// or at its start when there was none then or it has become shorter since
+// (it was removed and written anew).
+uint64_t StartOfThisRun() {
+  const int64_t before = g_run.TraceSizeAtOpen;
+  const int64_t now = CurrentEnv().FileSize(kLibraryTraceFile);
+  if (before <= 0 || now < before) return 0;
+  return static_cast<uint64_t>(before);
+}
+
+// Positions `file` at the first line that begins at `start` or after it,
+// so that the pieces are cut as in a reading from the start. The rest of a
+// line begun before `start` was written before the open (perhaps by another
+// run still writing it) and is no line of its own. False when no line
+// follows.
+bool SkipToLineFrom(InputFile& file, uint64_t start) {
+  if (start == 0) return true;
+  if (!file.Seek(start - 1)) return false;
+  char piece[kPieceLength + 1];
+  for (;;) {
+    if (!file.ReadLine(piece, sizeof piece)) return false;
+    size_t length = std::strlen(piece);
+    if (length > 0 && piece[length - 1] == '\n') return true;
+  }
+}
+
+void ReadLastMessage(InputFile& file, TraceMessage* message) {
+  char piece[kPieceLength + 1];
+  for (;;) {
+    std::memset(piece, 0, sizeof piece);
+    if (!file.ReadLine(piece, sizeof piece)) break;
+    DropLineEnd(piece);
+    JudgeLine(piece, message);
+  }
+}
+
 }  // namespace
 
 void AppendTraceMessage() {
-  std::unique_ptr<InputFile> file = CurrentEnv().OpenText("Dev_Rfc.Trc");
+  const uint64_t start = StartOfThisRun();
+  std::unique_ptr<InputFile> file = CurrentEnv().OpenText(kLibraryTraceFile);
   if (!file) {
     AppendToDocument(" - Look for Trace-File");
     return;
   }
   TraceMessage message;
-  char piece[kPieceLength + 1];
-  for (;;) {
-    std::memset(piece, 0, sizeof piece);
-    if (!file->ReadLine(piece, sizeof piece)) break;
-    DropLineEnd(piece);
-    JudgeLine(piece, &message);
-  }
+  if (SkipToLineFrom(*file, start)) ReadLastMessage(*file, &message);
   file.reset();
 
   if (message.empty()) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "output/result_document.h"
 #include "rfc/connection.h"
 #include "run_state.h"
 #include "support/fake_env.h"
@@ -53,6 +54,58 @@ TEST_F(AppendTraceMessageTest, TakesTheLastTextOfTheLastBlock) {
         << c.trace;
     EXPECT_EQ(!c.trace.empty(), dir.Exists("Dev_Rfc.Trc")) << "the file is left where it is";
   }
+}
+
+// The file is kept after every failure: what it held before this run's open
+// is an earlier run's and never the reason of this one.
+TEST_F(AppendTraceMessageTest, OnlyWhatWasWrittenSinceTheOpenCounts) {
+  const std::string old = Block("ERROR       partner 'devhost:02' not reached\n");
+  const std::string logon = Block("       ======> Name or password is incorrect (repeat logon)\n");
+  struct Case {
+    std::string before;  // the file at the open
+    std::string since;   // what was appended after it
+    std::string appended;
+  } cases[] = {
+      {old, "", kNoText},
+      {old, logon, " - Name or password is incorrect (repeat logon)"},
+      {old, "ERROR       no block of its own\n", " - no block of its own"},
+      {old + "ERROR       old\r\n", "ERROR       new\r\n", " - new"},
+      // A line begun before the open is no line of this run's, not even
+      // its rest; a piece cut from it is not judged either.
+      {"ERROR       old\r", "\nERROR       new\r\n", " - new"},
+      {"xxxx", "ERROR       only the rest of a line\n", kNoText},
+      {std::string(150, '-'), "ERROR       still the old line\nERROR       new\n", " - new"},
+      // This run's lines are cut into pieces of 99 from their own start.
+      {old, std::string(99, '-') + "ERROR       second piece\n", " - second piece"},
+      {old, std::string(98, '-') + "ERROR       not at a piece start\n", kNoText},
+  };
+  for (const Case& c : cases) {
+    ResetRunState();
+    FakeEnv env;
+    ScratchDirectory dir;
+    dir.Write("Dev_Rfc.Trc", c.before);
+    g_run.TraceSizeAtOpen = static_cast<int64_t>(c.before.size());
+    dir.Write("Dev_Rfc.Trc", c.before + c.since);
+    g_run.ResultDocument.assign("Error 1012: Exception.: NOT_AUTHORIZED");
+    AppendTraceMessage();
+    EXPECT_EQ("Error 1012: Exception.: NOT_AUTHORIZED" + c.appended,
+              g_run.ResultDocument.c_str())
+        << c.before << "|" << c.since;
+  }
+}
+
+// A file written anew since the open (shorter than it was) is read whole;
+// a file gone since is no file.
+TEST_F(AppendTraceMessageTest, AFileShorterThanAtTheOpenIsReadFromItsStart) {
+  FakeEnv env;
+  ScratchDirectory dir;
+  g_run.TraceSizeAtOpen = 100000;
+  AppendTraceMessage();
+  EXPECT_STREQ(" - Look for Trace-File", g_run.ResultDocument.c_str());
+  EmptyDocument();
+  dir.Write("Dev_Rfc.Trc", Block("ERROR       written anew\n"));
+  AppendTraceMessage();
+  EXPECT_STREQ(" - written anew", g_run.ResultDocument.c_str());
 }
 
 }  // namespace
