@@ -2,10 +2,11 @@
 # Both run from the repository's top folder.
 
 # Debian packages that build and test Fernwatch: CMake and Ninja, the Linux
-# and the mingw-w64 compilers, Wine for the Windows program, GoogleTest and
-# Python 3 for the tests.
-FERNWATCH_PACKAGES=(cmake ninja-build g++ mingw-w64 g++-mingw-w64-x86-64 wine64
-                    libgtest-dev python3)
+# and the mingw-w64 compilers (64-bit and 32-bit Windows), Wine for both
+# Windows programs (the 32-bit one needs the i386 architecture), GoogleTest
+# and Python 3 for the tests.
+FERNWATCH_PACKAGES=(cmake ninja-build g++ mingw-w64 g++-mingw-w64-x86-64 g++-mingw-w64-i686
+                    wine64 wine32:i386 libgtest-dev python3)
 
 # The Wine loader and server of Debian's wine64 package.
 WINE_LOADER=/usr/lib/wine/wine64
@@ -31,12 +32,16 @@ install_missing_packages() {
   fi
   echo "== Installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
+  if [[ " ${missing[*]}" == *:i386* ]] && \
+     ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
   apt-get update -q
   apt-get install -y -q "${missing[@]}" </dev/null
 }
 
-# Configures, builds and installs one preset (native or windows) into
-# build/<preset>/install.
+# Configures, builds and installs one preset (native, windows or
+# windows-x86) into build/<preset>/install.
 build_preset() {
   local preset=$1 options=()
   # Debian's interpreter for the tests, whatever else is first on PATH.

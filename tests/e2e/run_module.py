@@ -17,6 +17,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import harness  # noqa: E402
+import wine  # noqa: E402
 
 ALL_SKIPPED = 77
 
@@ -35,6 +36,12 @@ def main():
     if not os.path.isfile(program):
         print("FAILED: %s is missing; build and install the %s preset first "
               "(scripts/test.sh does both)" % (program, args.platform))
+        return 1
+    if args.platform == "windows" and wine.is_32_bit_program(program) and \
+            not os.access(wine.LOADER_32, os.X_OK):
+        print("FAILED: %s is a 32-bit program and 32-bit Wine is missing (%s); install "
+              "the Debian package wine32:i386, then let ctest make the Wine prefix anew"
+              % (program, wine.LOADER_32))
         return 1
     harness.configure(args.platform, args.bin, args.prefix)
 

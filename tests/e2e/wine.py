@@ -16,6 +16,9 @@ from captured import run_captured
 # from the separate "wine" package and are only a fallback.
 _LOADERS = ("/usr/lib/wine/wine64",)
 _SERVERS = ("/usr/lib/wine/wineserver",)
+# The wine64 loader hands 32-bit programs to this one, from Debian's
+# wine32:i386 package.
+LOADER_32 = "/usr/lib/wine/wine"
 
 BOOT_SECONDS = 300
 
@@ -33,6 +36,16 @@ def _find(paths, names):
 
 class WineError(Exception):
     pass
+
+
+def is_32_bit_program(path):
+    """True for a PE file built for 32-bit x86 (machine 0x14c)."""
+    with open(path, "rb") as f:
+        header = f.read(4096)
+    if header[:2] != b"MZ" or len(header) < 0x40:
+        return False
+    pe = int.from_bytes(header[0x3C:0x40], "little")
+    return header[pe:pe + 4] == b"PE\0\0" and header[pe + 4:pe + 6] == b"\x4c\x01"
 
 
 class WinePrefix:

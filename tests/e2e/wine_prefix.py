@@ -1,8 +1,11 @@
 """The Wine prefix of one test run (ctest fixture e2e.windows.prefix).
 
-    wine_prefix.py create PREFIX WINDOWS_BIN   a new prefix; fails when the
-                                               Windows build is not installed
-    wine_prefix.py end PREFIX                  ends the prefix's wineserver
+    wine_prefix.py create PREFIX WINDOWS_BIN...   a new prefix; fails when no
+                                                  Windows build is installed
+    wine_prefix.py end PREFIX                     ends the prefix's wineserver
+
+One prefix serves the 64-bit and the 32-bit build: made by the 64-bit
+loader with Debian's wine32 installed, it starts programs of both.
 """
 
 import os
@@ -22,12 +25,12 @@ def main(argv):
         if argv[1] == "end":
             prefix.kill()
             return 0
-        windows_bin = argv[3] if len(argv) > 3 else ""
-        program = os.path.join(windows_bin, "fernwatch.exe")
-        if not os.path.isfile(program):
-            print("FAILED: the Windows build is not installed: no %s.\n"
-                  "Build and install the windows preset (scripts/test.sh does), or "
-                  "point FERNWATCH_WINDOWS_INSTALL at its install folder." % program)
+        programs = [os.path.join(windows_bin, "fernwatch.exe") for windows_bin in argv[3:]]
+        if not any(os.path.isfile(program) for program in programs):
+            print("FAILED: no Windows build is installed: none of %s.\n"
+                  "Build and install the windows and windows-x86 presets (scripts/test.sh "
+                  "does), or point FERNWATCH_WINDOWS_INSTALL and FERNWATCH_WINDOWS_X86_INSTALL "
+                  "at their install folders." % ", ".join(programs or ["(no folder given)"]))
             return 1
         prefix.create()
         print("Wine prefix ready: %s" % prefix.path)
