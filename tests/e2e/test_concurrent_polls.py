@@ -71,9 +71,9 @@ class ConcurrentPollsTest(harness.FernwatchCase):
             lines += landscape.system(system.destination, system.host, system.sysnr,
                                       rows=system.rows, settings=system.settings)
             if system.own_configuration:
-                self.write_bytes("SapRfc." + system.destination, b"DEST=%s\r\nASHOST=%s SYSNR=%s\r\n"
-                                 % (system.destination.encode(), system.host.encode(),
-                                    system.sysnr.encode()))
+                entry = "DEST=%s\r\nASHOST=%s SYSNR=%s\r\n" % (
+                    system.destination, system.host, system.sysnr)
+                self.write_bytes("SapRfc." + system.destination, entry.encode())
         self.write_lines("RfcSim.ini", lines)
 
     def poll(self, system):

@@ -31,7 +31,8 @@ GARBAGE = bytes((i * 37 + 11) % 256 for i in range(4096))
 BINARY = bytes(b for b in range(256) if b != 0x1A) * 4  # Ctrl-Z ends a text file on Windows
 ENDLESS = b"x" * 100000
 # The block an earlier run of another system left behind.
-EARLIER_BLOCK = (b"**** ERROR file opened at 20250310 090517\r\nLOCATION    stand-in RFC library\r\n"
+EARLIER_BLOCK = (b"**** ERROR file opened at 20250310 090517\r\n"
+                 b"LOCATION    stand-in RFC library\r\n"
                  b"ERROR       partner 'devhost:02' not reached\r\n"
                  b"TIME        Mon Mar 10 09:05:17 2025\r\n")
 
