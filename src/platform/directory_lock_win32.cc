@@ -28,13 +28,19 @@ class DirectoryMutex : public HeldLock {
 };
 
 // The working directory as one text for every way of writing it: its long
-// form (no 8.3 names), upper-cased. Zero length when there is none.
-DWORD ComparablePath(wchar_t* path) {
+// form (no 8.3 names), upper-cased as Windows compares file names (with
+// the kernel's mapping, so that no window library is loaded). Zero length
+// when there is none.
+DWORD ComparablePath(wchar_t* folded) {
+  static wchar_t path[kPathCapacity];  // one thread; too large for the stack
   DWORD length = GetCurrentDirectoryW(kPathCapacity, path);
   if (length == 0 || length >= kPathCapacity) return 0;
   DWORD long_length = GetLongPathNameW(path, path, kPathCapacity);
   if (long_length != 0 && long_length < kPathCapacity) length = long_length;
-  CharUpperBuffW(path, length);
+  int mapped = LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, path, static_cast<int>(length),
+                            folded, static_cast<int>(kPathCapacity));
+  if (mapped > 0) return static_cast<DWORD>(mapped);
+  for (DWORD i = 0; i < length; ++i) folded[i] = path[i];
   return length;
 }
 
@@ -51,10 +57,10 @@ uint64_t PathHash(const wchar_t* path, DWORD length) {
 // kNameHead followed by the hash in 16 hexadecimal digits. False when the
 // working directory cannot be read.
 bool MutexName(wchar_t (&name)[64]) {
-  static wchar_t path[kPathCapacity];  // one thread; too large for the stack
-  DWORD length = ComparablePath(path);
+  static wchar_t folded[kPathCapacity];
+  DWORD length = ComparablePath(folded);
   if (length == 0) return false;
-  uint64_t hash = PathHash(path, length);
+  uint64_t hash = PathHash(folded, length);
   size_t at = 0;
   for (const wchar_t* c = kNameHead; *c != L'\0'; ++c) name[at++] = *c;
   for (int shift = 60; shift >= 0; shift -= 4)
