@@ -141,9 +141,17 @@ TEST(LandscapeTest, TablesKeepTheirRowsInOrder) {
   EXPECT_TRUE(tables[1].rows.empty());
 }
 
+// A row as a `row` line makes it: its fields placed into blanks.
+std::string SensorRow(const std::string& fields, bool* placed = nullptr) {
+  std::string row(kSensorRowWidth, ' ');
+  bool done = PlaceSensorFields(fields, &row[0]);
+  if (placed != nullptr) *placed = done;
+  return row;
+}
+
 TEST(LandscapeTest, SensorRowFieldsSitAtTheirOffsetsCutToWidth) {
-  std::string row = BuildSensorRow({" SENSOR_NAME_TOO_LONG", "**X", std::string(40, 't'), "AB",
-                                    "12345678901", "UNITS_TOO_LONG"});
+  std::string row = SensorRow(" SENSOR_NAME_TOO_LONG|**X|" + std::string(40, 't') +
+                              "|AB|12345678901|UNITS_TOO_LONG");
   ASSERT_EQ(row.size(), 63u);
   EXPECT_EQ(row.substr(0, 10), " SENSOR_NA");
   EXPECT_EQ(row.substr(10, 2), "**");
@@ -151,7 +159,11 @@ TEST(LandscapeTest, SensorRowFieldsSitAtTheirOffsetsCutToWidth) {
   EXPECT_EQ(row.substr(44, 1), "A");
   EXPECT_EQ(row.substr(45, 10), "1234567890");
   EXPECT_EQ(row.substr(55, 8), "UNITS_TO");
-  EXPECT_EQ(BuildSensorRow({"S", "", "t"}), "S" + std::string(11, ' ') + "t" + std::string(50, ' '));
+  EXPECT_EQ(SensorRow("S||t"), "S" + std::string(11, ' ') + "t" + std::string(50, ' '));
+  EXPECT_EQ(SensorRow(""), std::string(63, ' '));
+  bool placed = true;
+  SensorRow("1|2|3|4|5|6|7", &placed);
+  EXPECT_FALSE(placed);
 }
 
 TEST(LandscapeTest, TheBundledDemoReadsWhole) {

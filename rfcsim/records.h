@@ -3,6 +3,7 @@
 #ifndef FERNWATCH_RFCSIM_RECORDS_H_
 #define FERNWATCH_RFCSIM_RECORDS_H_
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -18,11 +19,17 @@ void TraceError(TraceLine kind, const std::string& text);
 // Appends one block naming lines of RfcSim.ini that were ignored.
 void TraceWarnings(const std::vector<std::string>& lines);
 
+// Whether the settings name a journal. Calls made once a row ask first, so
+// that without a journal they compose no line.
+bool Journaling();
 // Appends one line to the journal, when the settings name one.
 void Journal(const std::string& line);
 
 // The whole content of a file; false when it cannot be opened.
 bool ReadWholeFile(const char* name, std::string* content);
+// The rest of an open file, read in one go when it holds `expected` bytes
+// (more or fewer are read as well).
+void ReadToEnd(std::FILE* file, size_t expected, std::string* content);
 
 // Quoted as the journal shows character values: "text", or (null).
 std::string Quoted(const char* text);
