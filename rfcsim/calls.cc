@@ -190,6 +190,7 @@ RFC_RC Receive(RFC_HANDLE handle, RFC_PARAMETER* importing, RFC_TABLE* tables,
     PendingCall call = connection->pending;
     connection->pending = PendingCall();
     rc = Respond(*connection, call, importing, tables, exception);
+    if (rc == RFC_EXCEPTION) TraceException();
   }
   Journal("RfcReceive " + std::to_string(handle) + " rc=" + std::to_string(static_cast<int>(rc)));
   return rc;

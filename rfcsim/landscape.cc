@@ -230,6 +230,10 @@ bool LandscapeReader::ReadLibraryKey(Text key, Text value) {
     library.journal = value;
     return true;
   }
+  if (EqualsIgnoringCase(key, "TRACE_BLOCK")) {
+    library.trace_block = value;
+    return true;
+  }
   if (EqualsIgnoringCase(key, "TRACE")) {
     if (EqualsIgnoringCase(value, "off")) library.trace = false;
     else if (EqualsIgnoringCase(value, "on")) library.trace = true;

@@ -72,6 +72,7 @@ struct LibraryFault {
 struct LibrarySettings {
   std::string journal;  // empty: no journal
   bool trace = true;
+  std::string trace_block;  // empty: blocks of the library's own
   std::vector<LibraryFault> faults;
 };
 

@@ -111,12 +111,14 @@ TEST(LandscapeTest, ReadsFaults) {
 
 TEST(LandscapeTest, ReadsTheLibrarySection) {
   Landscape landscape = ParseLandscape(
-      "[Library]\njournal = calls.log\ntrace = OFF\nfail = itcreate ENTRIES\n"
+      "[Library]\njournal = calls.log\ntrace = OFF\nTrace_Block = planted.trc\n"
+      "fail = itcreate ENTRIES\n"
       "fail = RfcInstallStructure TAB512\n");
   ASSERT_TRUE(landscape.unreadable.empty());
   EXPECT_TRUE(landscape.systems.empty());
   EXPECT_EQ(landscape.library.journal, "calls.log");
   EXPECT_FALSE(landscape.library.trace);
+  EXPECT_EQ(landscape.library.trace_block, "planted.trc");
   ASSERT_EQ(landscape.library.faults.size(), 2u);
   EXPECT_EQ(landscape.library.faults[0].operation, "ItCreate");
   EXPECT_EQ(landscape.library.faults[0].name, "ENTRIES");

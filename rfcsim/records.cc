@@ -31,12 +31,36 @@ void AppendBlock(const char* head, const std::vector<std::string>& body) {
   std::fclose(file);
 }
 
+// The bytes of the file `name` as they are, in binary mode; a file that
+// cannot be read adds nothing, though the trace file is still made.
+void AppendFileBytes(const std::string& name) {
+  std::FILE* trace = std::fopen(kTraceFile, "ab");
+  if (trace == nullptr) return;
+  std::FILE* block = std::fopen(name.c_str(), "rb");
+  if (block != nullptr) {
+    char buffer[4096];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, block)) > 0) {
+      std::fwrite(buffer, 1, got, trace);
+    }
+    std::fclose(block);
+  }
+  std::fclose(trace);
+}
+
 }  // namespace
 
 void TraceError(TraceLine kind, const std::string& text) {
-  if (!Settings().trace) return;
+  const LibrarySettings& settings = Settings();
+  if (!settings.trace) return;
+  if (!settings.trace_block.empty()) return AppendFileBytes(settings.trace_block);
   const char* lead = kind == TraceLine::kError ? "ERROR       " : "       ======> ";
   AppendBlock("ERROR", {lead + text});
+}
+
+void TraceException() {
+  const LibrarySettings& settings = Settings();
+  if (settings.trace && !settings.trace_block.empty()) AppendFileBytes(settings.trace_block);
 }
 
 // Not an error block: the probe takes the reason of a failure from the

@@ -14,8 +14,13 @@ enum class TraceLine {
   kHighlight,  // "       ======> <text>", for logon failures and system exceptions
 };
 
-// Appends one error block to Dev_Rfc.Trc, unless the settings turn the trace off.
+// Appends one error block to Dev_Rfc.Trc, unless the settings turn the trace
+// off; with a `trace_block` file set, that file's bytes instead.
 void TraceError(TraceLine kind, const std::string& text);
+// A function module ended in an exception: the library writes no block of
+// its own for that, but appends the `trace_block` file's bytes when one is
+// set and the trace is on.
+void TraceException();
 // Appends one block naming lines of RfcSim.ini that were ignored.
 void TraceWarnings(const std::vector<std::string>& lines);
 
