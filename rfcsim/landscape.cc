@@ -52,6 +52,7 @@ class LandscapeReader {
   Landscape landscape_;
   Section section_ = Section::kNone;
   bool awaiting_password_ = false;
+  size_t last_table_ = 0;  // of the current system: rows tend to come in runs
 };
 
 Landscape LandscapeReader::Read(Text text) {
@@ -258,12 +259,16 @@ bool LandscapeReader::ReadLibraryFault(Text value) {
 }
 
 SimTable& LandscapeReader::TableNamed(Text name) {
-  for (SimTable& table : System().tables) {
-    if (EqualsIgnoringCase(table.name, name)) return table;
+  std::vector<SimTable>& tables = System().tables;
+  if (last_table_ < tables.size() && tables[last_table_].name == name) {
+    return tables[last_table_];
   }
-  System().tables.emplace_back();
-  System().tables.back().name = name;
-  return System().tables.back();
+  for (last_table_ = 0; last_table_ < tables.size(); ++last_table_) {
+    if (EqualsIgnoringCase(tables[last_table_].name, name)) return tables[last_table_];
+  }
+  tables.emplace_back();
+  tables.back().name = name;
+  return tables.back();
 }
 
 }  // namespace
@@ -273,15 +278,20 @@ Landscape ParseLandscape(std::string_view text) { return LandscapeReader().Read(
 bool PlaceSensorFields(std::string_view fields, char* row) {
   static const size_t kOffsets[] = {0, 10, 12, 44, 45, 55};
   static const size_t kWidths[] = {10, 2, 32, 1, 10, 8};
-  size_t start = 0;
-  for (size_t i = 0; i < 6; ++i) {
-    size_t bar = fields.find('|', start);
-    size_t end = bar == Text::npos ? fields.size() : bar;
-    std::memcpy(row + kOffsets[i], fields.data() + start, std::min(end - start, kWidths[i]));
-    if (bar == Text::npos) return true;
-    start = bar + 1;
+  size_t field = 0;
+  char* at = row;
+  size_t room = kWidths[0];  // left in the field's width
+  for (char c : fields) {
+    if (c == '|') {
+      if (++field == 6) return false;
+      at = row + kOffsets[field];
+      room = kWidths[field];
+    } else if (room > 0) {
+      *at++ = c;
+      --room;
+    }
   }
-  return false;
+  return true;
 }
 
 }  // namespace rfcsim
