@@ -143,6 +143,34 @@ TEST(LandscapeTest, TablesKeepTheirRowsInOrder) {
   EXPECT_TRUE(tables[1].rows.empty());
 }
 
+// Enough rows of varying length, in two tables taking turns, that each
+// table's block grows many times over.
+TEST(LandscapeTest, ManyRowsKeepTheirContentAndOrder) {
+  std::string text = "[S]\n";
+  for (int i = 0; i < 3000; ++i) {
+    std::string number = std::to_string(i);
+    if (i % 2 == 0) text += "row = A|S" + number + "|01|Text " + number + "|A|" + number + "|\n";
+    else text += "raw = B|" + std::string(i % 700, 'x') + number + "\n";
+  }
+  Landscape landscape = ParseLandscape(text);
+  ASSERT_TRUE(landscape.unreadable.empty());
+  const std::vector<SimTable>& tables = landscape.systems[0].tables;
+  ASSERT_EQ(tables.size(), 2u);
+  ASSERT_EQ(tables[0].rows.size(), 1500u);
+  ASSERT_EQ(tables[1].rows.size(), 1500u);
+  for (int i = 0; i < 3000; ++i) {
+    std::string number = std::to_string(i);
+    if (i % 2 == 0) {
+      std::string_view row = tables[0].rows[i / 2];
+      ASSERT_EQ(row.size(), 63u) << i;
+      EXPECT_EQ(row.substr(0, 10), ("S" + number + std::string(10, ' ')).substr(0, 10)) << i;
+      EXPECT_EQ(Trim(row.substr(45, 10)), number) << i;
+    } else {
+      EXPECT_EQ(tables[1].rows[i / 2], std::string(i % 700, 'x') + number) << i;
+    }
+  }
+}
+
 // A row as a `row` line makes it: its fields placed into blanks.
 std::string SensorRow(const std::string& fields, bool* placed = nullptr) {
   std::string row(kSensorRowWidth, ' ');
