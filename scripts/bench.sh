@@ -80,20 +80,28 @@ check_output "$bench/listing-200" 'NoSystems=200, Processed=200, Failed=0' \
   "$bin/fernwatch" X "USERS ITEM=Users"
 
 # Prints one row of the table: the figure's name, both medians, the ratio
-# and its target.
+# and its target, and both median peak RSS.
 compare() {
   local name=$1 target=$2 figures
   shift 2
   figures=$("$bench/alternate" "$runs" "$@")
   read -r a_us b_us a_kib b_kib <<<"$figures"
-  awk -v name="$name" -v a="$a_us" -v b="$b_us" -v target="$target" 'BEGIN {
-    printf "%-44s %9.3f ms %9.3f ms %7.2f   <= %s\n", name, a / 1000, b / 1000, b / a, target }'
+  awk -v name="$name" -v a="$a_us" -v b="$b_us" -v target="$target" \
+      -v a_kib="$a_kib" -v b_kib="$b_kib" 'BEGIN {
+    printf "%-40s %9.3f ms %9.3f ms %6.2f  <= %-6s %6.2f MiB %6.2f MiB\n",
+           name, a / 1000, b / 1000, b / a, target, a_kib / 1024, b_kib / 1024 }'
   last_kib="$a_kib $b_kib"
 }
 
-echo
-echo "== Native, $runs alternating runs each (medians)"
-printf '%-44s %12s %12s %7s   %s\n' "figure (B / A)" "A" "B" "ratio" "target"
+heading() {
+  echo
+  echo "== $1, $runs alternating runs each (medians); $(nproc) cores, load average" \
+       "$(cut -d' ' -f1-3 /proc/loadavg)"
+  printf '%-40s %12s %12s %6s  %-9s %10s %10s\n' "figure (B / A)" "time A" "time B" "ratio" \
+         "target" "RSS A" "RSS B"
+}
+
+heading Native
 compare "poll of the worked example / floor" 1.3 \
   "$bench/poll-4" "$bin/floor" --then "$bench/poll-4" "$bin/fernwatch" PRD USERS
 read -r floor_kib poll_kib <<<"$last_kib"
@@ -103,9 +111,8 @@ compare "listing 200 systems / 20 systems" 11 \
 compare "poll of 10,000 rows / 4 rows" 4 \
   "$bench/poll-4" "$bin/fernwatch" PRD USERS --then "$bench/poll-10000" "$bin/fernwatch" PRD USERS
 awk -v floor="$floor_kib" -v poll="$poll_kib" 'BEGIN {
-  printf "%-44s %9.2f MiB %8.2f MiB %+6.2f MiB   <= +1 MiB\n",
-         "peak RSS: floor, poll of the worked example", floor / 1024, poll / 1024,
-         (poll - floor) / 1024 }'
+  printf "%-40s %+9.2f MiB %32s\n", "peak RSS: poll of the worked example - floor",
+         (poll - floor) / 1024, "<= +1 MiB" }'
 
 [ "$with_wine" = yes ] || exit 0
 
@@ -145,8 +152,7 @@ if [ "$(cd "$windows/poll-4" && "$WINE_LOADER" ../bin/fernwatch.exe PRD USERS </
   exit 1
 fi
 
-echo
-echo "== Windows build under Wine, $runs alternating runs each (medians), for the record"
-compare "poll of the worked example / floor .exe" "(none)" \
+heading "Windows build under Wine, for the record"
+compare "poll of the worked example / floor .exe" "-" \
   "$windows/poll-4" "$WINE_LOADER" ../bin/floor.exe \
   --then "$windows/poll-4" "$WINE_LOADER" ../bin/fernwatch.exe PRD USERS
