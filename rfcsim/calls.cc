@@ -3,13 +3,8 @@
 #include <string>
 #include <vector>
 
-#if defined(_WIN32)
-#include <windows.h>
-#else
-#include <time.h>
-#endif
-
 #include "rfcsim/function_modules.h"
+#include "rfcsim/host_os.h"
 #include "rfcsim/library_calls.h"
 #include "rfcsim/records.h"
 #include "rfcsim/state.h"
@@ -21,24 +16,13 @@ namespace {
 
 const char kBroken[] = "connection to partner broken";
 
-void Wait(int milliseconds) {
-  if (milliseconds <= 0) return;
-#if defined(_WIN32)
-  Sleep(static_cast<DWORD>(milliseconds));
-#else
-  struct timespec pause = {milliseconds / 1000, (milliseconds % 1000) * 1000000L};
-  while (nanosleep(&pause, &pause) != 0) {
-  }
-#endif
-}
-
 Connection* FindConnection(RFC_HANDLE handle) {
   auto found = TheState().connections.find(handle);
   return found == TheState().connections.end() ? nullptr : &found->second;
 }
 
 const Fault* CallFault(const Connection& connection, const std::string& function) {
-  for (const Fault& fault : connection.system.faults) {
+  for (const Fault& fault : connection.system->faults) {
     if (EqualsIgnoringCase(fault.point, function)) return &fault;
   }
   return nullptr;
@@ -110,9 +94,7 @@ void FillTable(RFC_TABLE& entry, const TableResult& result) {
     entry.newitab = 1;
   }
   InternalTable* table = FindTable(entry.ithandle);
-  if (table == nullptr) return;
-  table->rows.clear();
-  for (const std::string& row : result.rows) AppendRow(*table, row, result.pad);
+  if (table != nullptr) ReplaceRows(*table, result.rows(), result.pad);
 }
 
 void FillTables(RFC_TABLE* tables, const std::vector<TableResult>& results) {
@@ -175,7 +157,7 @@ RFC_RC Call(RFC_HANDLE handle, rfc_char_t* function, RFC_PARAMETER* exporting, R
     return Failure(operation, "connection handle " + std::to_string(handle) + " is not open");
   }
   connection->pending = PendingCall();
-  Wait(connection->system.delay_ms);
+  WaitMilliseconds(connection->system->delay_ms);
   if (const Fault* fault = CallFault(*connection, name)) {
     if (fault->kind == FaultKind::kFailure) return Failure(operation, fault->text);
     if (fault->kind == FaultKind::kHandler) {
@@ -208,6 +190,7 @@ RFC_RC Receive(RFC_HANDLE handle, RFC_PARAMETER* importing, RFC_TABLE* tables,
     PendingCall call = connection->pending;
     connection->pending = PendingCall();
     rc = Respond(*connection, call, importing, tables, exception);
+    if (rc == RFC_EXCEPTION) TraceException();
   }
   Journal("RfcReceive " + std::to_string(handle) + " rc=" + std::to_string(static_cast<int>(rc)));
   return rc;

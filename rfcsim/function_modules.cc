@@ -14,21 +14,18 @@ void Put(std::string& record, size_t offset, size_t width, const std::string& va
   record.replace(offset, value.size() < width ? value.size() : width, value, 0, width);
 }
 
-void PutBinary(std::string& record, size_t offset, const void* value, size_t size) {
-  std::memcpy(&record[offset], value, size);
-}
-
 // One row of CPU_ALL: three two-byte integers, two bytes of alignment, ten
-// four-byte integers; 48 bytes.
-std::string CpuRow(int serial, int cpus) {
-  std::string row(48, '\0');
+// four-byte integers.
+const size_t kCpuRowWidth = 48;
+
+// Fills `row`, kCpuRowWidth zero bytes.
+void PutCpuRow(int serial, int cpus, char* row) {
   const int16_t head[] = {1, 0, static_cast<int16_t>(serial)};
-  for (int i = 0; i < 3; ++i) PutBinary(row, 2 * i, &head[i], 2);
+  std::memcpy(row, head, sizeof head);
   // NBR_CPU, load averages (hundredths), interrupts, system calls and
   // context switches per second, user/system/idle percentages.
   const int32_t figures[] = {cpus, 42, 37, 31, 1250, 4180, 2630, 12, 5, 83};
-  for (int i = 0; i < 10; ++i) PutBinary(row, 8 + 4 * i, &figures[i], 4);
-  return row;
+  std::memcpy(row + 8, figures, sizeof figures);
 }
 
 std::string Timestamp() {
@@ -41,7 +38,7 @@ std::string Timestamp() {
 
 Answer GetCpuAll(const Connection& connection) {
   Answer answer;
-  const SimSystem& system = connection.system;
+  const SimSystem& system = *connection.system;
   answer.importing = {
       {"ACTIVEFLAG", Number(1)},   {"DETAILSCOLL", Number(1)},
       {"DETAILSMODE", Number(0)},  {"DETAILSREQI", Number(0)},
@@ -49,9 +46,13 @@ Answer GetCpuAll(const Connection& connection) {
       {"LASTCOLLINT", Number(10)}, {"LASTCOLLWRT", Text(Timestamp())},
       {"NORMCOLLINT", Number(60)}, {"OP_SYSTEM", Text(system.opsys)},
   };
-  TableResult rows{"TF_CPU_ALL", {}, '\0'};
-  for (int serial = 0; serial < system.cpus; ++serial) rows.rows.push_back(CpuRow(serial, system.cpus));
-  answer.tables.push_back(rows);
+  TableResult cpus;
+  cpus.name = "TF_CPU_ALL";
+  cpus.pad = '\0';
+  for (int serial = 0; serial < system.cpus; ++serial) {
+    PutCpuRow(serial, system.cpus, cpus.own.AddFilled(kCpuRowWidth, '\0'));
+  }
+  answer.tables.push_back(std::move(cpus));
   return answer;
 }
 
@@ -61,7 +62,7 @@ std::string HostOf(const Connection& connection) {
 
 // The 200 characters of RFCSI, each element at its offset.
 std::string SystemInfoRecord(const Connection& connection) {
-  const SimSystem& system = connection.system;
+  const SimSystem& system = *connection.system;
   std::string record(200, ' ');
   Put(record, 0, 3, "011");             // RFCPROTO
   Put(record, 3, 4, "4103");            // RFCCHARTYP
@@ -103,20 +104,22 @@ long ExportedNumber(const PendingCall& call, const char* name) {
   auto found = call.numbers.find(name);
   if (found != call.numbers.end()) return found->second;
   // Given as characters instead: its leading digits.
-  return std::atol(Trim(ExportedText(call, name)).c_str());
+  return std::atol(std::string(Trim(ExportedText(call, name))).c_str());
 }
 
-bool MatchesKey(const std::string& row, const std::string& key) {
-  std::string padded = row;
-  if (padded.size() < key.size()) padded.resize(key.size(), ' ');
-  return padded.compare(0, key.size(), key) == 0;
+// Whether the row, blank-padded, begins with `key`.
+bool MatchesKey(std::string_view row, std::string_view key) {
+  for (size_t i = 0; i < key.size(); ++i) {
+    if ((i < row.size() ? row[i] : ' ') != key[i]) return false;
+  }
+  return true;
 }
 
 Answer GetTableEntries(const Connection& connection, const PendingCall& call) {
   Answer answer;
-  std::string name = TrimRight(ExportedText(call, "TABLE_NAME"));
+  std::string name(TrimRight(ExportedText(call, "TABLE_NAME")));
   const SimTable* table = nullptr;
-  for (const SimTable& candidate : connection.system.tables) {
+  for (const SimTable& candidate : connection.system->tables) {
     if (EqualsIgnoringCase(candidate.name, name)) table = &candidate;
   }
   if (table == nullptr) {
@@ -127,15 +130,21 @@ Answer GetTableEntries(const Connection& connection, const PendingCall& call) {
     answer.exception = "INTERNAL_ERROR";
     return answer;
   }
-  std::string key = TrimRight(ExportedText(call, "GEN_KEY"));
+  std::string key(TrimRight(ExportedText(call, "GEN_KEY")));
   long most = ExportedNumber(call, "MAX_ENTRIES");
-  TableResult entries{"ENTRIES", {}, ' '};
-  for (const std::string& row : table->rows) {
-    if (most > 0 && static_cast<long>(entries.rows.size()) >= most) break;
-    if (MatchesKey(row, key)) entries.rows.push_back(row);
+  TableResult entries;
+  entries.name = "ENTRIES";
+  const RowList& rows = table->rows;
+  if (key.empty() && (most <= 0 || static_cast<size_t>(most) >= rows.size())) {
+    entries.whole = &rows;
+  } else {
+    for (size_t i = 0; i < rows.size(); ++i) {
+      if (most > 0 && static_cast<long>(entries.own.size()) >= most) break;
+      if (MatchesKey(rows[i], key)) entries.own.Add(rows[i]);
+    }
   }
-  answer.importing["NUMBER_OF_ENTRIES"] = Number(static_cast<long>(entries.rows.size()));
-  answer.tables.push_back(entries);
+  answer.importing["NUMBER_OF_ENTRIES"] = Number(static_cast<long>(entries.rows().size()));
+  answer.tables.push_back(std::move(entries));
   return answer;
 }
 

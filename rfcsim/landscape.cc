@@ -1,86 +1,93 @@
 #include "rfcsim/landscape.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstddef>
+#include <cstring>
 
 namespace rfcsim {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// The reader works on views into the file's text: a line, its key and its
+// value are never copied, and a row goes straight into its table.
+using Text = std::string_view;
 
-// The words of a value: `words` gets up to `count` blank-separated words,
-// and `rest` what follows them with the blanks around it removed.
-void SplitWords(const std::string& value, size_t count, std::vector<std::string>* words,
-                std::string* rest) {
+
+// The words of a value: up to `count` blank-separated words into `words`,
+// how many were found as the result, and in `rest` what follows them with
+// the blanks around it removed.
+size_t SplitWords(Text value, size_t count, Text* words, Text* rest) {
+  size_t found = 0;
   size_t at = 0;
-  while (words->size() < count) {
+  while (found < count) {
     while (at < value.size() && IsBlank(value[at])) ++at;
     if (at == value.size()) break;
     size_t end = at;
     while (end < value.size() && !IsBlank(value[end])) ++end;
-    words->push_back(value.substr(at, end - at));
+    words[found++] = value.substr(at, end - at);
     at = end;
   }
   *rest = Trim(value.substr(at));
+  return found;
 }
 
 class LandscapeReader {
  public:
-  Landscape Read(const std::string& text);
+  Landscape Read(Text text);
 
  private:
   enum class Section { kNone, kSystem, kLibrary };
 
-  bool ReadLine(const std::string& line);
-  bool ReadHeader(const std::string& line);
-  bool ReadSystemKey(const std::string& key, const std::string& value);
-  bool ReadLibraryKey(const std::string& key, const std::string& value);
-  bool ReadLogon(const std::string& key, const std::string& value);
-  bool ReadTableKey(const std::string& key, const std::string& value);
-  bool ReadSystemFault(const std::string& value);
-  SimTable& TableNamed(const std::string& name);
+  bool ReadLine(Text line);
+  bool ReadHeader(Text line);
+  bool ReadSystemKey(Text key, Text value);
+  bool ReadNumberKey(Text key, Text value);
+  bool ReadLibraryKey(Text key, Text value);
+  bool ReadLibraryFault(Text value);
+  bool ReadLogon(Text key, Text value);
+  bool ReadTableKey(Text key, Text value);
+  bool ReadSystemFault(Text value);
+  SimTable& TableNamed(Text name);
   SimSystem& System() { return landscape_.systems.back(); }
 
   Landscape landscape_;
   Section section_ = Section::kNone;
   bool awaiting_password_ = false;
+  size_t last_table_ = 0;  // of the current system: rows tend to come in runs
 };
 
-Landscape LandscapeReader::Read(const std::string& text) {
+Landscape LandscapeReader::Read(Text text) {
   size_t start = 0;
   int number = 0;
   while (start < text.size()) {
     size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (end == Text::npos) end = text.size();
+    Text line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     ++number;
-    if (!ReadLine(line)) landscape_.unreadable.push_back({number, line});
+    if (!ReadLine(line)) landscape_.unreadable.push_back({number, std::string(line)});
     start = end + 1;
   }
-  return landscape_;
+  return std::move(landscape_);
 }
 
-bool LandscapeReader::ReadLine(const std::string& line) {
-  std::string content = Trim(line);
+bool LandscapeReader::ReadLine(Text line) {
+  Text content = Trim(line);
   if (content.empty() || content[0] == ';' || content[0] == '#') return true;
   if (content[0] == '[') return ReadHeader(content);
   size_t equals = content.find('=');
-  if (equals == std::string::npos) return false;
-  std::string key = ToUpper(Trim(content.substr(0, equals)));
-  std::string value = Trim(content.substr(equals + 1));
+  if (equals == Text::npos) return false;
+  Text key = Trim(content.substr(0, equals));
+  Text value = Trim(content.substr(equals + 1));
   if (section_ == Section::kSystem) return ReadSystemKey(key, value);
   if (section_ == Section::kLibrary) return ReadLibraryKey(key, value);
   return false;
 }
 
-bool LandscapeReader::ReadHeader(const std::string& line) {
+bool LandscapeReader::ReadHeader(Text line) {
   // Keys after a header that cannot be read belong to no section.
   section_ = Section::kNone;
   if (line.back() != ']') return false;
-  std::string name = Trim(line.substr(1, line.size() - 2));
+  Text name = Trim(line.substr(1, line.size() - 2));
   if (name.empty()) return false;
   if (EqualsIgnoringCase(name, "library")) {
     section_ = Section::kLibrary;
@@ -88,40 +95,54 @@ bool LandscapeReader::ReadHeader(const std::string& line) {
   }
   section_ = Section::kSystem;
   awaiting_password_ = false;
-  landscape_.systems.push_back(SimSystem());
+  landscape_.systems.emplace_back();
   System().id = name;
   return true;
 }
 
-bool LandscapeReader::ReadSystemKey(const std::string& key, const std::string& value) {
+bool LandscapeReader::ReadSystemKey(Text key, Text value) {
+  SimSystem& system = System();
+  std::string* text = nullptr;
+  if (EqualsIgnoringCase(key, "ASHOST")) text = &system.ashost;
+  else if (EqualsIgnoringCase(key, "GWHOST")) text = &system.gwhost;
+  else if (EqualsIgnoringCase(key, "GWSERV")) text = &system.gwserv;
+  else if (EqualsIgnoringCase(key, "SYSID")) text = &system.sysid;
+  else if (EqualsIgnoringCase(key, "DBSYS")) text = &system.dbsys;
+  else if (EqualsIgnoringCase(key, "OPSYS")) text = &system.opsys;
+  else if (EqualsIgnoringCase(key, "RELEASE")) text = &system.release;
+  if (text != nullptr) {
+    *text = value;
+    return true;
+  }
+  if (EqualsIgnoringCase(key, "CLIENT")) {
+    if (value.empty()) return false;
+    system.clients.emplace_back(value);
+    return true;
+  }
+  if (EqualsIgnoringCase(key, "USER") || EqualsIgnoringCase(key, "PASSWD")) {
+    return ReadLogon(key, value);
+  }
+  if (EqualsIgnoringCase(key, "ROW") || EqualsIgnoringCase(key, "RAW") ||
+      EqualsIgnoringCase(key, "TABLE")) {
+    return ReadTableKey(key, value);
+  }
+  if (EqualsIgnoringCase(key, "FAIL")) return ReadSystemFault(value);
+  return ReadNumberKey(key, value);
+}
+
+bool LandscapeReader::ReadNumberKey(Text key, Text value) {
   SimSystem& system = System();
   long number = 0;
-  if (key == "ASHOST") system.ashost = value;
-  else if (key == "GWHOST") system.gwhost = value;
-  else if (key == "GWSERV") system.gwserv = value;
-  else if (key == "SYSID") system.sysid = value;
-  else if (key == "DBSYS") system.dbsys = value;
-  else if (key == "OPSYS") system.opsys = value;
-  else if (key == "RELEASE") system.release = value;
-  else if (key == "CLIENT") {
-    if (value.empty()) return false;
-    system.clients.push_back(value);
-  } else if (key == "SYSNR") {
+  if (EqualsIgnoringCase(key, "SYSNR")) {
     if (!ParseNumber(value, 99, &number)) return false;
     system.sysnr = static_cast<int>(number);
     system.has_sysnr = true;
-  } else if (key == "CPUS") {
+  } else if (EqualsIgnoringCase(key, "CPUS")) {
     if (!ParseNumber(value, 1024, &number)) return false;
     system.cpus = static_cast<int>(number);
-  } else if (key == "DELAY") {
+  } else if (EqualsIgnoringCase(key, "DELAY")) {
     if (!ParseNumber(value, 600000, &number)) return false;
     system.delay_ms = static_cast<int>(number);
-  } else if (key == "USER" || key == "PASSWD") {
-    return ReadLogon(key, value);
-  } else if (key == "ROW" || key == "RAW" || key == "TABLE") {
-    return ReadTableKey(key, value);
-  } else if (key == "FAIL") {
-    return ReadSystemFault(value);
   } else {
     return false;
   }
@@ -130,11 +151,11 @@ bool LandscapeReader::ReadSystemKey(const std::string& key, const std::string& v
 
 // A `passwd` belongs to the `user` just before it; a user without one has
 // the empty password.
-bool LandscapeReader::ReadLogon(const std::string& key, const std::string& value) {
+bool LandscapeReader::ReadLogon(Text key, Text value) {
   SimSystem& system = System();
-  if (key == "USER") {
+  if (EqualsIgnoringCase(key, "USER")) {
     if (value.empty()) return false;
-    system.logons.push_back({value, ""});
+    system.logons.push_back({std::string(value), std::string()});
     awaiting_password_ = true;
     return true;
   }
@@ -144,64 +165,55 @@ bool LandscapeReader::ReadLogon(const std::string& key, const std::string& value
   return true;
 }
 
-bool LandscapeReader::ReadTableKey(const std::string& key, const std::string& value) {
-  if (key == "TABLE") {
-    if (value.empty() || value.find_first_of(" \t|") != std::string::npos) return false;
+bool LandscapeReader::ReadTableKey(Text key, Text value) {
+  if (EqualsIgnoringCase(key, "TABLE")) {
+    if (value.empty() || value.find_first_of(" \t|") != Text::npos) return false;
     TableNamed(value);
     return true;
   }
   size_t bar = value.find('|');
-  if (bar == std::string::npos) return false;
-  std::string name = Trim(value.substr(0, bar));
+  if (bar == Text::npos) return false;
+  Text name = Trim(value.substr(0, bar));
   if (name.empty()) return false;
-  std::string rest = value.substr(bar + 1);
-  if (key == "RAW") {
-    TableNamed(name).rows.push_back(rest);
+  Text rest = value.substr(bar + 1);
+  if (EqualsIgnoringCase(key, "RAW")) {
+    TableNamed(name).rows.Add(rest);
     return true;
   }
-  std::vector<std::string> fields;
-  size_t start = 0;
-  for (;;) {
-    size_t next = rest.find('|', start);
-    fields.push_back(rest.substr(start, next == std::string::npos ? std::string::npos
-                                                                   : next - start));
-    if (next == std::string::npos) break;
-    start = next + 1;
-  }
-  if (fields.size() > 6) return false;
-  TableNamed(name).rows.push_back(BuildSensorRow(fields));
+  char row[kSensorRowWidth];
+  std::memset(row, ' ', sizeof row);
+  if (!PlaceSensorFields(rest, row)) return false;
+  TableNamed(name).rows.Add(std::string_view(row, sizeof row));
   return true;
 }
 
-bool LandscapeReader::ReadSystemFault(const std::string& value) {
-  std::vector<std::string> words;
-  std::string rest;
-  SplitWords(value, 2, &words, &rest);
-  if (words.size() < 2) return false;
+bool LandscapeReader::ReadSystemFault(Text value) {
+  Text words[2];
+  Text rest;
+  if (SplitWords(value, 2, words, &rest) < 2) return false;
   Fault fault;
   fault.point = words[0];
-  std::string how = ToUpper(words[1]);
-  bool open = EqualsIgnoringCase(fault.point, "open");
-  if (how == "HANDLER") {
+  bool open = EqualsIgnoringCase(words[0], "open");
+  Text how = words[1];
+  if (EqualsIgnoringCase(how, "HANDLER")) {
     fault.kind = FaultKind::kHandler;
-  } else if (open && how == "REFUSED") {
+  } else if (open && EqualsIgnoringCase(how, "REFUSED")) {
     fault.kind = FaultKind::kRefused;
-  } else if (open && how == "LOGON") {
+  } else if (open && EqualsIgnoringCase(how, "LOGON")) {
     fault.kind = FaultKind::kLogon;
-  } else if (!open && how == "SYSEXCEPTION") {
+  } else if (!open && EqualsIgnoringCase(how, "SYSEXCEPTION")) {
     fault.kind = FaultKind::kSysException;
-  } else if (!open && how == "FAILURE") {
+  } else if (!open && EqualsIgnoringCase(how, "FAILURE")) {
     fault.kind = FaultKind::kFailure;
-  } else if (!open && (how == "EXCEPTION" || how == "RC")) {
-    std::vector<std::string> argument;
-    SplitWords(rest, 1, &argument, &rest);
-    if (argument.empty()) return false;
-    if (how == "EXCEPTION") {
+  } else if (!open && (EqualsIgnoringCase(how, "EXCEPTION") || EqualsIgnoringCase(how, "RC"))) {
+    Text argument;
+    if (SplitWords(rest, 1, &argument, &rest) < 1) return false;
+    if (EqualsIgnoringCase(how, "EXCEPTION")) {
       fault.kind = FaultKind::kException;
-      fault.exception = argument[0];
+      fault.exception = argument;
     } else {
       long code = 0;
-      if (!ParseNumber(argument[0], 255, &code)) return false;
+      if (!ParseNumber(argument, 255, &code)) return false;
       fault.kind = FaultKind::kReturnCode;
       fault.code = static_cast<int>(code);
     }
@@ -209,97 +221,76 @@ bool LandscapeReader::ReadSystemFault(const std::string& value) {
     return false;
   }
   fault.text = rest;
-  System().faults.push_back(fault);
+  System().faults.push_back(std::move(fault));
   return true;
 }
 
-bool LandscapeReader::ReadLibraryKey(const std::string& key, const std::string& value) {
+bool LandscapeReader::ReadLibraryKey(Text key, Text value) {
   LibrarySettings& library = landscape_.library;
-  if (key == "JOURNAL") {
+  if (EqualsIgnoringCase(key, "JOURNAL")) {
     library.journal = value;
     return true;
   }
-  if (key == "TRACE") {
+  if (EqualsIgnoringCase(key, "TRACE_BLOCK")) {
+    library.trace_block = value;
+    return true;
+  }
+  if (EqualsIgnoringCase(key, "TRACE")) {
     if (EqualsIgnoringCase(value, "off")) library.trace = false;
     else if (EqualsIgnoringCase(value, "on")) library.trace = true;
     else return false;
     return true;
   }
-  if (key != "FAIL") return false;
-  std::vector<std::string> words;
-  std::string rest;
-  SplitWords(value, 2, &words, &rest);
-  if (words.size() != 2 || !rest.empty()) return false;
+  if (EqualsIgnoringCase(key, "FAIL")) return ReadLibraryFault(value);
+  return false;
+}
+
+bool LandscapeReader::ReadLibraryFault(Text value) {
+  Text words[2];
+  Text rest;
+  if (SplitWords(value, 2, words, &rest) != 2 || !rest.empty()) return false;
   for (const char* operation : {"ItCreate", "ItGetLine", "ItDelete", "RfcInstallStructure"}) {
     if (EqualsIgnoringCase(words[0], operation)) {
-      library.faults.push_back({operation, words[1]});
+      landscape_.library.faults.push_back({operation, std::string(words[1])});
       return true;
     }
   }
   return false;
 }
 
-SimTable& LandscapeReader::TableNamed(const std::string& name) {
-  for (SimTable& table : System().tables) {
-    if (EqualsIgnoringCase(table.name, name)) return table;
+SimTable& LandscapeReader::TableNamed(Text name) {
+  std::vector<SimTable>& tables = System().tables;
+  if (last_table_ < tables.size() && tables[last_table_].name == name) {
+    return tables[last_table_];
   }
-  System().tables.push_back({name, {}});
-  return System().tables.back();
+  for (last_table_ = 0; last_table_ < tables.size(); ++last_table_) {
+    if (EqualsIgnoringCase(tables[last_table_].name, name)) return tables[last_table_];
+  }
+  tables.emplace_back();
+  tables.back().name = name;
+  return tables.back();
 }
 
 }  // namespace
 
-Landscape ParseLandscape(const std::string& text) { return LandscapeReader().Read(text); }
+Landscape ParseLandscape(std::string_view text) { return LandscapeReader().Read(text); }
 
-std::string BuildSensorRow(const std::vector<std::string>& fields) {
+bool PlaceSensorFields(std::string_view fields, char* row) {
   static const size_t kOffsets[] = {0, 10, 12, 44, 45, 55};
   static const size_t kWidths[] = {10, 2, 32, 1, 10, 8};
-  std::string row(63, ' ');
-  for (size_t i = 0; i < fields.size() && i < 6; ++i) {
-    row.replace(kOffsets[i], std::min(fields[i].size(), kWidths[i]), fields[i], 0, kWidths[i]);
-  }
-  return row;
-}
-
-std::string Trim(const std::string& text) {
-  size_t start = 0;
-  while (start < text.size() && IsBlank(text[start])) ++start;
-  size_t end = text.size();
-  while (end > start && IsBlank(text[end - 1])) --end;
-  return text.substr(start, end - start);
-}
-
-std::string TrimRight(const std::string& text) {
-  size_t end = text.size();
-  while (end > 0 && text[end - 1] == ' ') --end;
-  return text.substr(0, end);
-}
-
-bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) !=
-        std::toupper(static_cast<unsigned char>(b[i]))) {
-      return false;
+  size_t field = 0;
+  char* at = row;
+  size_t room = kWidths[0];  // left in the field's width
+  for (char c : fields) {
+    if (c == '|') {
+      if (++field == 6) return false;
+      at = row + kOffsets[field];
+      room = kWidths[field];
+    } else if (room > 0) {
+      *at++ = c;
+      --room;
     }
   }
-  return true;
-}
-
-std::string ToUpper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
-bool ParseNumber(const std::string& text, long limit, long* value) {
-  if (text.empty() || text.size() > 9) return false;
-  long number = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-    number = number * 10 + (c - '0');
-  }
-  if (number > limit) return false;
-  *value = number;
   return true;
 }
 

@@ -4,8 +4,13 @@
 #ifndef FERNWATCH_RFCSIM_LANDSCAPE_H_
 #define FERNWATCH_RFCSIM_LANDSCAPE_H_
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "rfcsim/row_list.h"
+#include "rfcsim/text.h"
 
 namespace rfcsim {
 
@@ -36,7 +41,7 @@ struct Logon {
 // One table of a system: declared with `table`, or made by its rows.
 struct SimTable {
   std::string name;
-  std::vector<std::string> rows;  // row contents, blank padding not stored
+  RowList rows;  // row contents, blank padding not stored
 };
 
 struct SimSystem {
@@ -67,6 +72,7 @@ struct LibraryFault {
 struct LibrarySettings {
   std::string journal;  // empty: no journal
   bool trace = true;
+  std::string trace_block;  // empty: blocks of the library's own
   std::vector<LibraryFault> faults;
 };
 
@@ -84,20 +90,17 @@ struct Landscape {
 
 // Reads the whole text of an RfcSim.ini. Never fails: what it cannot read is
 // listed in `unreadable`.
-Landscape ParseLandscape(const std::string& text);
+Landscape ParseLandscape(std::string_view text);
 
-// Row layout of the customer sensor tables: the six fields of a `row` line
-// (sensor, marker, text, state, value, unit) placed at their offsets, each
-// cut to its width. Fewer fields leave the rest blank.
-std::string BuildSensorRow(const std::vector<std::string>& fields);
+// Row layout of the customer sensor tables: a row of a `row` line is this
+// wide before its blank padding.
+const size_t kSensorRowWidth = 63;
 
-// Helpers shared by the library's readers.
-std::string Trim(const std::string& text);
-std::string TrimRight(const std::string& text);
-bool EqualsIgnoringCase(const std::string& a, const std::string& b);
-std::string ToUpper(std::string text);
-// A whole unsigned decimal number within `limit`; false for anything else.
-bool ParseNumber(const std::string& text, long limit, long* value);
+// Places the fields of a `row` line ("Sensor|Marker|Text|State|Value|Unit")
+// at their offsets in `row`, which holds kSensorRowWidth blanks, each cut
+// to its width; fields left out at the end stay blank. False for more than
+// six fields, with `row` then of no use.
+bool PlaceSensorFields(std::string_view fields, char* row);
 
 }  // namespace rfcsim
 

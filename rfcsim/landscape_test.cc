@@ -111,12 +111,14 @@ TEST(LandscapeTest, ReadsFaults) {
 
 TEST(LandscapeTest, ReadsTheLibrarySection) {
   Landscape landscape = ParseLandscape(
-      "[Library]\njournal = calls.log\ntrace = OFF\nfail = itcreate ENTRIES\n"
+      "[Library]\njournal = calls.log\ntrace = OFF\nTrace_Block = planted.trc\n"
+      "fail = itcreate ENTRIES\n"
       "fail = RfcInstallStructure TAB512\n");
   ASSERT_TRUE(landscape.unreadable.empty());
   EXPECT_TRUE(landscape.systems.empty());
   EXPECT_EQ(landscape.library.journal, "calls.log");
   EXPECT_FALSE(landscape.library.trace);
+  EXPECT_EQ(landscape.library.trace_block, "planted.trc");
   ASSERT_EQ(landscape.library.faults.size(), 2u);
   EXPECT_EQ(landscape.library.faults[0].operation, "ItCreate");
   EXPECT_EQ(landscape.library.faults[0].name, "ENTRIES");
@@ -141,9 +143,45 @@ TEST(LandscapeTest, TablesKeepTheirRowsInOrder) {
   EXPECT_TRUE(tables[1].rows.empty());
 }
 
+// Enough rows of varying length, in two tables taking turns, that each
+// table's block grows many times over.
+TEST(LandscapeTest, ManyRowsKeepTheirContentAndOrder) {
+  std::string text = "[S]\n";
+  for (int i = 0; i < 3000; ++i) {
+    std::string number = std::to_string(i);
+    if (i % 2 == 0) text += "row = A|S" + number + "|01|Text " + number + "|A|" + number + "|\n";
+    else text += "raw = B|" + std::string(i % 700, 'x') + number + "\n";
+  }
+  Landscape landscape = ParseLandscape(text);
+  ASSERT_TRUE(landscape.unreadable.empty());
+  const std::vector<SimTable>& tables = landscape.systems[0].tables;
+  ASSERT_EQ(tables.size(), 2u);
+  ASSERT_EQ(tables[0].rows.size(), 1500u);
+  ASSERT_EQ(tables[1].rows.size(), 1500u);
+  for (int i = 0; i < 3000; ++i) {
+    std::string number = std::to_string(i);
+    if (i % 2 == 0) {
+      std::string_view row = tables[0].rows[i / 2];
+      ASSERT_EQ(row.size(), 63u) << i;
+      EXPECT_EQ(row.substr(0, 10), ("S" + number + std::string(10, ' ')).substr(0, 10)) << i;
+      EXPECT_EQ(Trim(row.substr(45, 10)), number) << i;
+    } else {
+      EXPECT_EQ(tables[1].rows[i / 2], std::string(i % 700, 'x') + number) << i;
+    }
+  }
+}
+
+// A row as a `row` line makes it: its fields placed into blanks.
+std::string SensorRow(const std::string& fields, bool* placed = nullptr) {
+  std::string row(kSensorRowWidth, ' ');
+  bool done = PlaceSensorFields(fields, &row[0]);
+  if (placed != nullptr) *placed = done;
+  return row;
+}
+
 TEST(LandscapeTest, SensorRowFieldsSitAtTheirOffsetsCutToWidth) {
-  std::string row = BuildSensorRow({" SENSOR_NAME_TOO_LONG", "**X", std::string(40, 't'), "AB",
-                                    "12345678901", "UNITS_TOO_LONG"});
+  std::string row = SensorRow(" SENSOR_NAME_TOO_LONG|**X|" + std::string(40, 't') +
+                              "|AB|12345678901|UNITS_TOO_LONG");
   ASSERT_EQ(row.size(), 63u);
   EXPECT_EQ(row.substr(0, 10), " SENSOR_NA");
   EXPECT_EQ(row.substr(10, 2), "**");
@@ -151,7 +189,11 @@ TEST(LandscapeTest, SensorRowFieldsSitAtTheirOffsetsCutToWidth) {
   EXPECT_EQ(row.substr(44, 1), "A");
   EXPECT_EQ(row.substr(45, 10), "1234567890");
   EXPECT_EQ(row.substr(55, 8), "UNITS_TO");
-  EXPECT_EQ(BuildSensorRow({"S", "", "t"}), "S" + std::string(11, ' ') + "t" + std::string(50, ' '));
+  EXPECT_EQ(SensorRow("S||t"), "S" + std::string(11, ' ') + "t" + std::string(50, ' '));
+  EXPECT_EQ(SensorRow(""), std::string(63, ' '));
+  bool placed = true;
+  SensorRow("1|2|3|4|5|6|7", &placed);
+  EXPECT_FALSE(placed);
 }
 
 TEST(LandscapeTest, TheBundledDemoReadsWhole) {

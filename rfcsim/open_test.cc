@@ -112,15 +112,6 @@ TEST(OpenTest, EmptyLandscapeRefusesEveryOpen) {
   EXPECT_STREQ(LastError().key, "RFC_ERROR_COMMUNICATION");
 }
 
-TEST(OpenTest, LandscapeIsReadAfreshAtEveryOpen) {
-  Workspace workspace("");
-  EXPECT_EQ(OpenPrd(), 0u);
-  workspace.Write("RfcSim.ini", BasicLandscape());
-  RFC_HANDLE handle = OpenPrd();
-  EXPECT_NE(handle, 0u);
-  RfcClose(handle);
-}
-
 TEST(OpenExTest, ResolvesTheDestinationThroughSapRfcIni) {
   Workspace workspace(BasicLandscape());
   workspace.Write("SapRfc.ini",

@@ -2,6 +2,7 @@
 // its open, and the logon checks.
 #include <string>
 
+#include "rfcsim/landscape_file.h"
 #include "rfcsim/library_calls.h"
 #include "rfcsim/records.h"
 #include "rfcsim/routes.h"
@@ -57,13 +58,13 @@ bool Reaches(const SimSystem& system, const Route& route) {
 
 // A system without clients or logons accepts any.
 bool LogonAccepted(const SimSystem& system, const OpenRequest& request) {
-  std::string client = TrimRight(request.client);
+  std::string_view client = TrimRight(request.client);
   bool client_known = system.clients.empty();
   for (const std::string& known : system.clients) client_known = client_known || known == client;
   if (!client_known) return false;
   if (system.logons.empty()) return true;
-  std::string user = TrimRight(request.user);
-  std::string password = TrimRight(request.password);
+  std::string_view user = TrimRight(request.user);
+  std::string_view password = TrimRight(request.password);
   for (const Logon& logon : system.logons) {
     if (EqualsIgnoringCase(logon.user, user) && logon.password == password) return true;
   }
@@ -79,8 +80,9 @@ const Fault* OpenFault(const SimSystem& system) {
 
 RFC_HANDLE OpenSystem(const OpenRequest& request) {
   if (!request.routed) return RefuseUnreached(request, "");
+  std::shared_ptr<const Landscape> landscape = CurrentLandscape();
   const SimSystem* system = nullptr;
-  for (const SimSystem& candidate : TheState().landscape.systems) {
+  for (const SimSystem& candidate : landscape->systems) {
     if (system == nullptr && Reaches(candidate, request.route)) system = &candidate;
   }
   if (system == nullptr) return RefuseUnreached(request, "");
@@ -97,7 +99,8 @@ RFC_HANDLE OpenSystem(const OpenRequest& request) {
   State& state = TheState();
   RFC_HANDLE handle = state.next_handle++;
   Connection& connection = state.connections[handle];
-  connection.system = *system;
+  connection.landscape = landscape;
+  connection.system = system;
   connection.destination = request.destination;
   connection.route = request.route;
   return handle;
@@ -146,7 +149,7 @@ void RouteOfOptions(const RFC_OPTIONS& options, OpenRequest* request) {
 }  // namespace
 
 RFC_HANDLE Open(RFC_OPTIONS* options) {
-  ReadLandscape();
+  RefreshLandscape();
   OpenRequest request;
   request.operation = "RfcOpen";
   if (options == nullptr) {
@@ -163,7 +166,7 @@ RFC_HANDLE Open(RFC_OPTIONS* options) {
 }
 
 RFC_HANDLE OpenEx(rfc_char_t* connect_param, RFC_ERROR_INFO_EX* error_info) {
-  ReadLandscape();
+  RefreshLandscape();
   OpenRequest request;
   request.operation = "RfcOpenEx";
   request.details = error_info;

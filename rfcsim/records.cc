@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "rfcsim/state.h"
+#include "rfcsim/landscape_file.h"
 
 namespace rfcsim {
 
@@ -22,7 +22,6 @@ std::string LocalTime(const char* format) {
 // Writes the lines as one block in text mode, so they end the way the
 // platform's text files do.
 void AppendBlock(const char* head, const std::vector<std::string>& body) {
-  if (!Settings().trace) return;
   std::FILE* file = std::fopen(kTraceFile, "a");
   if (file == nullptr) return;
   std::fprintf(file, "**** %s file opened at %s\n", head, LocalTime("%Y%m%d %H%M%S").c_str());
@@ -32,21 +31,48 @@ void AppendBlock(const char* head, const std::vector<std::string>& body) {
   std::fclose(file);
 }
 
+// The bytes of the file `name` as they are, in binary mode; a file that
+// cannot be read adds nothing, though the trace file is still made.
+void AppendFileBytes(const std::string& name) {
+  std::FILE* trace = std::fopen(kTraceFile, "ab");
+  if (trace == nullptr) return;
+  std::FILE* block = std::fopen(name.c_str(), "rb");
+  if (block != nullptr) {
+    char buffer[4096];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, block)) > 0) {
+      std::fwrite(buffer, 1, got, trace);
+    }
+    std::fclose(block);
+  }
+  std::fclose(trace);
+}
+
 }  // namespace
 
 void TraceError(TraceLine kind, const std::string& text) {
+  const LibrarySettings& settings = Settings();
+  if (!settings.trace) return;
+  if (!settings.trace_block.empty()) return AppendFileBytes(settings.trace_block);
   const char* lead = kind == TraceLine::kError ? "ERROR       " : "       ======> ";
   AppendBlock("ERROR", {lead + text});
+}
+
+void TraceException() {
+  const LibrarySettings& settings = Settings();
+  if (settings.trace && !settings.trace_block.empty()) AppendFileBytes(settings.trace_block);
 }
 
 // Not an error block: the probe takes the reason of a failure from the
 // last error block, and an ignored line is no such reason.
 void TraceWarnings(const std::vector<std::string>& lines) {
-  if (lines.empty()) return;
+  if (lines.empty() || !Settings().trace) return;
   std::vector<std::string> body;
   for (const std::string& line : lines) body.push_back("WARNING     " + line);
   AppendBlock("WARNING", body);
 }
+
+bool Journaling() { return !Settings().journal.empty(); }
 
 void Journal(const std::string& line) {
   const std::string& name = Settings().journal;
@@ -61,12 +87,21 @@ void Journal(const std::string& line) {
 bool ReadWholeFile(const char* name, std::string* content) {
   std::FILE* file = std::fopen(name, "rb");
   if (file == nullptr) return false;
-  content->clear();
-  char buffer[4096];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content->append(buffer, got);
+  ReadToEnd(file, 0, content);
   std::fclose(file);
   return true;
+}
+
+void ReadToEnd(std::FILE* file, size_t expected, std::string* content) {
+  // One byte more than expected, so that the end shows in the first read.
+  content->resize(expected + 1);
+  size_t have = 0;
+  for (;;) {
+    have += std::fread(&(*content)[have], 1, content->size() - have, file);
+    if (have < content->size()) break;
+    content->resize(content->size() * 2 + 4096);
+  }
+  content->resize(have);
 }
 
 std::string Quoted(const char* text) {

@@ -3,6 +3,7 @@
 #ifndef FERNWATCH_RFCSIM_RECORDS_H_
 #define FERNWATCH_RFCSIM_RECORDS_H_
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -13,16 +14,27 @@ enum class TraceLine {
   kHighlight,  // "       ======> <text>", for logon failures and system exceptions
 };
 
-// Appends one error block to Dev_Rfc.Trc, unless the settings turn the trace off.
+// Appends one error block to Dev_Rfc.Trc, unless the settings turn the trace
+// off; with a `trace_block` file set, that file's bytes instead.
 void TraceError(TraceLine kind, const std::string& text);
+// A function module ended in an exception: the library writes no block of
+// its own for that, but appends the `trace_block` file's bytes when one is
+// set and the trace is on.
+void TraceException();
 // Appends one block naming lines of RfcSim.ini that were ignored.
 void TraceWarnings(const std::vector<std::string>& lines);
 
+// Whether the settings name a journal. Calls made once a row ask first, so
+// that without a journal they compose no line.
+bool Journaling();
 // Appends one line to the journal, when the settings name one.
 void Journal(const std::string& line);
 
 // The whole content of a file; false when it cannot be opened.
 bool ReadWholeFile(const char* name, std::string* content);
+// The rest of an open file, read in one go when it holds `expected` bytes
+// (more or fewer are read as well).
+void ReadToEnd(std::FILE* file, size_t expected, std::string* content);
 
 // Quoted as the journal shows character values: "text", or (null).
 std::string Quoted(const char* text);

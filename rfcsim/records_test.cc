@@ -70,6 +70,54 @@ TEST(TraceTest, GarbageLandscapeIsNamedAndRefusesOpens) {
             std::vector<std::string>{"ERROR       partner 'prdhost:00' not reached"});
 }
 
+// A block planted for the probe's reason reader: a line end of each kind,
+// a control character and no line end at the end, all to arrive unchanged.
+const char kPlantedBlock[] =
+    "**** ERROR file opened at 20250101 000000\r\nERROR       planted\n\x01 no line end";
+
+TEST(TraceTest, TraceBlockStandsInForEveryFailureAndException) {
+  Workspace workspace(std::string(BasicLandscape()) + "not a setting\n" +
+                      "[FLT]\nashost = flthost\n"
+                      "fail = GET_CPU_ALL exception NOT_AUTHORIZED\n"
+                      "fail = RFC_SYSTEM_INFO sysexception\n"
+                      "[library]\ntrace_block = planted.trc\n");
+  workspace.Write("planted.trc", kPlantedBlock);
+  RFC_HANDLE prd = OpenPrd();
+  EXPECT_EQ(ReadTable(prd, "ZPRTG").rc, RFC_OK);
+  EXPECT_EQ(ReadTable(prd, "ZBRIX").exception, "INTERNAL_ERROR");  // 1
+  RfcClose(prd);
+  EXPECT_EQ(OpenR3("nohost", 1), 0u);  // 2
+  RFC_HANDLE flt = OpenR3("flthost", 0);
+  EXPECT_EQ(CallCpu(flt).rc, RFC_EXCEPTION);                        // 3
+  EXPECT_EQ(CallBare(flt, "RFC_SYSTEM_INFO").rc, RFC_SYS_EXCEPTION);  // 4
+  RfcClose(flt);
+  EXPECT_STREQ(LastError().message, "RFC_SYSTEM_INFO raised SYSTEM_FAILURE");
+  std::string trace = workspace.Read("Dev_Rfc.Trc");
+  size_t planted = trace.find(kPlantedBlock);
+  ASSERT_NE(planted, std::string::npos) << trace;
+  // The note about the ignored line is still the library's own.
+  EXPECT_EQ(trace.rfind("**** WARNING file opened at ", 0), 0u) << trace;
+  std::string four_times;
+  for (int i = 0; i < 4; ++i) four_times += kPlantedBlock;
+  EXPECT_EQ(trace.substr(planted), four_times);
+}
+
+TEST(TraceTest, TraceBlockWritesNothingWhenOffOrUnreadable) {
+  {
+    Workspace workspace("[library]\ntrace = off\ntrace_block = planted.trc\n");
+    workspace.Write("planted.trc", kPlantedBlock);
+    EXPECT_EQ(OpenPrd(), 0u);
+    EXPECT_FALSE(workspace.Exists("Dev_Rfc.Trc"));
+  }
+  {
+    // A trace file with nothing in it since the open.
+    Workspace workspace("[library]\ntrace_block = missing.trc\n");
+    EXPECT_EQ(OpenPrd(), 0u);
+    EXPECT_TRUE(workspace.Exists("Dev_Rfc.Trc"));
+    EXPECT_EQ(workspace.Read("Dev_Rfc.Trc"), "");
+  }
+}
+
 TEST(LastErrorTest, FieldsAreCutAndTerminated) {
   std::string text(600, 'x');
   Workspace workspace("[S]\nashost = h\nfail = open refused " + text + "\n");

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "rfc/rfc_library.h"
+#include "rfcsim/host_os.h"
 #include "rfcsim/landscape.h"
 #include "rfcsim/routes.h"
 
@@ -25,7 +26,8 @@ struct PendingCall {
 };
 
 struct Connection {
-  SimSystem system;
+  std::shared_ptr<const Landscape> landscape;  // as it was at the open
+  const SimSystem* system = nullptr;            // within `landscape`
   std::string destination;
   Route route;
   PendingCall pending;
@@ -35,7 +37,8 @@ struct InternalTable {
   unsigned id;
   std::string name;
   unsigned leng;
-  std::vector<std::vector<char>> rows;
+  unsigned fill = 0;
+  std::unique_ptr<char[]> lines;  // `fill` rows end to end, `leng` bytes each
 };
 
 struct Structure {
@@ -51,6 +54,15 @@ struct ErrorRecord {
   std::string intstat;
 };
 
+// What the last reading of RfcSim.ini found.
+struct LandscapeReading {
+  bool present = false;  // the file could be opened
+  bool stamped = false;  // and its stamp could be had
+  FileStamp stamp;
+  bool settled = false;  // its times were old enough to trust
+  std::string text;      // the bytes read, when they were read
+};
+
 struct State {
   RFC_ERROR_HANDLER* handler = nullptr;
   RFC_HANDLE next_handle = 1;
@@ -61,19 +73,12 @@ struct State {
   std::map<RFC_TYPEHANDLE, Structure> structures;
   ErrorRecord last_error;
   std::string exception;  // the name RfcReceive last pointed to
-  bool landscape_read = false;
-  Landscape landscape;
+  std::shared_ptr<const Landscape> landscape;  // null until first read
+  LandscapeReading reading;
   std::set<std::string> named_lines;  // unreadable lines already in the trace
 };
 
 State& TheState();
-
-// The landscape of RfcSim.ini, read afresh (every open does). Names each
-// unreadable line in the trace file the first time it is met.
-void ReadLandscape();
-// The library's settings from the last reading, reading once if nothing has
-// been read yet.
-const LibrarySettings& Settings();
 
 void SetLastError(const std::string& key, const std::string& status, const std::string& message,
                   const std::string& intstat);

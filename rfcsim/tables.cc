@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "rfcsim/landscape_file.h"
 #include "rfcsim/records.h"
 
 namespace rfcsim {
@@ -36,7 +37,8 @@ ITAB_H CreateTable(rfc_char_t* name, unsigned leng) {
     return nullptr;
   }
   State& state = TheState();
-  std::unique_ptr<InternalTable> table(new InternalTable{state.next_table_id++, table_name, leng, {}});
+  std::unique_ptr<InternalTable> table(
+      new InternalTable{state.next_table_id++, table_name, leng, 0, nullptr});
   ITAB_H handle = table.get();
   Journal(call + " -> " + std::to_string(table->id));
   state.tables[handle] = std::move(table);
@@ -50,23 +52,24 @@ InternalTable* FindTable(ITAB_H itab) {
 
 unsigned TableFill(ITAB_H itab) {
   InternalTable* table = FindTable(itab);
-  unsigned fill = table == nullptr ? 0 : static_cast<unsigned>(table->rows.size());
-  Journal("ItFill " + TableLabel(itab) + " -> " + std::to_string(fill));
+  unsigned fill = table == nullptr ? 0 : table->fill;
+  if (Journaling()) Journal("ItFill " + TableLabel(itab) + " -> " + std::to_string(fill));
   return fill;
 }
 
 void* TableLine(ITAB_H itab, unsigned line) {
   InternalTable* table = FindTable(itab);
-  std::string call = "ItGetLine " + TableLabel(itab) + " " + std::to_string(line);
-  if (table == nullptr || line == 0 || line > table->rows.size() ||
+  if (table == nullptr || line == 0 || line > table->fill ||
       Failing("ItGetLine", table->name)) {
-    Journal(call + " -> (null)");
+    Journal("ItGetLine " + TableLabel(itab) + " " + std::to_string(line) + " -> (null)");
     std::string name = table == nullptr ? std::string("(unknown)") : table->name;
     ProgramError("ItGetLine " + name, "line " + std::to_string(line) + " of " + name + " not read");
     return nullptr;
   }
-  Journal(call + " -> found");
-  return table->rows[line - 1].data();
+  if (Journaling()) {
+    Journal("ItGetLine " + TableLabel(itab) + " " + std::to_string(line) + " -> found");
+  }
+  return table->lines.get() + static_cast<size_t>(line - 1) * table->leng;
 }
 
 int DeleteTable(ITAB_H itab) {
@@ -103,10 +106,17 @@ RFC_RC InstallStructure(rfc_char_t* name, RFC_TYPE_ELEMENT* elements, unsigned e
   return RFC_OK;
 }
 
-void AppendRow(InternalTable& table, const std::string& content, char pad) {
-  std::vector<char> row(table.leng, pad);
-  std::memcpy(row.data(), content.data(), content.size() < table.leng ? content.size() : table.leng);
-  table.rows.push_back(std::move(row));
+void ReplaceRows(InternalTable& table, const RowList& rows, char pad) {
+  size_t leng = table.leng;
+  table.lines.reset(rows.empty() ? nullptr : new char[rows.size() * leng]);
+  table.fill = static_cast<unsigned>(rows.size());
+  char* line = table.lines.get();
+  for (size_t i = 0; i < rows.size(); ++i, line += leng) {
+    std::string_view content = rows[i];
+    size_t kept = content.size() < leng ? content.size() : leng;
+    std::memcpy(line, content.data(), kept);
+    std::memset(line + kept, pad, leng - kept);
+  }
 }
 
 }  // namespace rfcsim

@@ -21,9 +21,9 @@ RFC_RC InstallStructure(rfc_char_t* name, RFC_TYPE_ELEMENT* elements, unsigned e
 // or has deleted.
 InternalTable* FindTable(ITAB_H itab);
 
-// Adds a row of the table's own length: `content` cut there, the rest
-// filled with `pad`.
-void AppendRow(InternalTable& table, const std::string& content, char pad);
+// Makes `rows` the table's rows, each of the table's own length: the row's
+// content cut there, the rest filled with `pad`.
+void ReplaceRows(InternalTable& table, const RowList& rows, char pad);
 
 }  // namespace rfcsim
 
