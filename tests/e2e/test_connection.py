@@ -288,6 +288,30 @@ class ConnectionTest(harness.FernwatchCase):
                 self.assertEqual(os.path.exists(self.path("Dev_Rfc.Trc")),
                                  before is not None or not library)
 
+    def test_reason_written_during_the_run(self):
+        # The library plants the bytes of planted.trc for each failure block
+        # and each exception of this run, after what an earlier run left.
+        exception = "Error 1012: Exception.: NOT_AUTHORIZED"
+        cases = (
+            # (Dev_Rfc.Trc before the run, planted block or None, message)
+            (EARLIER_BLOCK, None, exception + " - Please Check Trace-File !"),
+            (EARLIER_BLOCK, b"ERROR       planted\r\n", exception + " - planted"),
+            (ENDLESS, b"ERROR       after a line begun before\n",
+             exception + " - Please Check Trace-File !"),
+            # This run's lines arrive in pieces of 99 characters, each judged alone.
+            (EARLIER_BLOCK, b"x" * 99 + b"ERROR       in a piece\n", exception + " - in a piece"),
+            (EARLIER_BLOCK, b"x" * 98 + b"ERROR       in a piece\n",
+             exception + " - Please Check Trace-File !"),
+        )
+        for before, planted, message in cases:
+            with self.subTest(before=before[:12], planted=planted):
+                library = [] if planted is None else ["trace_block = planted.trc"]
+                self.prepare(["fail = GET_CPU_ALL exception NOT_AUTHORIZED"], library)
+                self.write_bytes("Dev_Rfc.Trc", before)
+                if planted is not None:
+                    self.write_bytes("planted.trc", planted)
+                self.assertErrorDocument(self.run_program("PRD", "USERS"), message)
+
     # --- the probe's own trace ----------------------------------------
 
     def test_syslog_trace(self):
