@@ -5,6 +5,7 @@
 #ifndef FERNWATCH_RFCSIM_HOST_OS_H_
 #define FERNWATCH_RFCSIM_HOST_OS_H_
 
+#include <cstddef>
 #include <cstdio>
 
 namespace rfcsim {
@@ -30,6 +31,14 @@ struct FileStamp {
 // grain (a clock tick, two seconds on some), and a file rewritten within
 // one grain may keep its times and its size.
 bool StampOfOpenFile(std::FILE* file, FileStamp* stamp, bool* settled);
+
+// Memory for the lines of an internal table, which the library fills at
+// once. A table of thousands of lines takes megabytes, and fresh memory
+// costs a page fault every few lines; a block that large comes in the
+// system's large pages where it has them, faulted in at once. Null when no
+// memory is left. Release it with FreeLineMemory and the same size.
+char* AllocateLineMemory(size_t size);
+void FreeLineMemory(char* memory, size_t size);
 
 // Waits `milliseconds`; returns at once for 0 or less.
 void WaitMilliseconds(int milliseconds);

@@ -3,6 +3,8 @@
 #include <io.h>
 #include <windows.h>
 
+#include <cstdlib>
+
 namespace rfcsim {
 
 namespace {
@@ -43,6 +45,13 @@ bool StampOfOpenFile(std::FILE* file, FileStamp* stamp, bool* settled) {
   *settled = Intervals(now) - latest >= kSettleTime;
   return true;
 }
+
+// Large pages need a privilege that a monitoring account does not hold.
+char* AllocateLineMemory(size_t size) {
+  return static_cast<char*>(std::malloc(size == 0 ? 1 : size));
+}
+
+void FreeLineMemory(char* memory, size_t size) { std::free(memory); }
 
 void WaitMilliseconds(int milliseconds) {
   if (milliseconds > 0) Sleep(static_cast<DWORD>(milliseconds));

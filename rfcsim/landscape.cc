@@ -101,6 +101,11 @@ bool LandscapeReader::ReadHeader(Text line) {
 }
 
 bool LandscapeReader::ReadSystemKey(Text key, Text value) {
+  // Rows make up most of a large landscape: their keys are asked first.
+  if (EqualsIgnoringCase(key, "ROW") || EqualsIgnoringCase(key, "RAW") ||
+      EqualsIgnoringCase(key, "TABLE")) {
+    return ReadTableKey(key, value);
+  }
   SimSystem& system = System();
   std::string* text = nullptr;
   if (EqualsIgnoringCase(key, "ASHOST")) text = &system.ashost;
@@ -121,10 +126,6 @@ bool LandscapeReader::ReadSystemKey(Text key, Text value) {
   }
   if (EqualsIgnoringCase(key, "USER") || EqualsIgnoringCase(key, "PASSWD")) {
     return ReadLogon(key, value);
-  }
-  if (EqualsIgnoringCase(key, "ROW") || EqualsIgnoringCase(key, "RAW") ||
-      EqualsIgnoringCase(key, "TABLE")) {
-    return ReadTableKey(key, value);
   }
   if (EqualsIgnoringCase(key, "FAIL")) return ReadSystemFault(value);
   return ReadNumberKey(key, value);

@@ -33,12 +33,31 @@ struct Connection {
   PendingCall pending;
 };
 
+// The lines of an internal table, `fill` rows end to end, `leng` bytes
+// each, in memory from the host (large tables come in large pages).
+class LineBlock {
+ public:
+  LineBlock() = default;
+  LineBlock(const LineBlock&) = delete;
+  LineBlock& operator=(const LineBlock&) = delete;
+  ~LineBlock();
+
+  // Makes room for `size` bytes, dropping the lines held so far; false
+  // when no memory is left.
+  bool Reset(size_t size);
+  char* get() const { return bytes_; }
+
+ private:
+  char* bytes_ = nullptr;
+  size_t size_ = 0;
+};
+
 struct InternalTable {
   unsigned id;
   std::string name;
   unsigned leng;
   unsigned fill = 0;
-  std::unique_ptr<char[]> lines;  // `fill` rows end to end, `leng` bytes each
+  LineBlock lines;
 };
 
 struct Structure {

@@ -1,5 +1,6 @@
 #include "rfcsim/tables.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "rfcsim/landscape_file.h"
@@ -38,7 +39,7 @@ ITAB_H CreateTable(rfc_char_t* name, unsigned leng) {
   }
   State& state = TheState();
   std::unique_ptr<InternalTable> table(
-      new InternalTable{state.next_table_id++, table_name, leng, 0, nullptr});
+      new InternalTable{state.next_table_id++, table_name, leng, 0, {}});
   ITAB_H handle = table.get();
   Journal(call + " -> " + std::to_string(table->id));
   state.tables[handle] = std::move(table);
@@ -108,7 +109,8 @@ RFC_RC InstallStructure(rfc_char_t* name, RFC_TYPE_ELEMENT* elements, unsigned e
 
 void ReplaceRows(InternalTable& table, const RowList& rows, char pad) {
   size_t leng = table.leng;
-  table.lines.reset(rows.empty() ? nullptr : new char[rows.size() * leng]);
+  // The library cannot go on without memory.
+  if (!table.lines.Reset(rows.size() * leng)) std::abort();
   table.fill = static_cast<unsigned>(rows.size());
   char* line = table.lines.get();
   for (size_t i = 0; i < rows.size(); ++i, line += leng) {

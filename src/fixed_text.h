@@ -40,8 +40,14 @@ class FixedText {
 
   void append(const char* text, size_t count) {
     if (text == nullptr) return;
-    for (size_t i = 0; i < count && text[i] != '\0' && length_ < Capacity; ++i)
-      buffer_[length_++] = text[i];
+    size_t room = Capacity - length_;
+    size_t limit = count < room ? count : room;
+    // Measured, then copied in one piece: a table's rows pass here by the
+    // thousand. strnlen stops at the first zero byte or at the bound,
+    // whichever comes first, so it never reads past a shorter text.
+    size_t taken = strnlen(text, limit);
+    std::memcpy(buffer_ + length_, text, taken);
+    length_ += taken;
     buffer_[length_] = '\0';
   }
   void append(const char* text) { append(text, static_cast<size_t>(-1)); }

@@ -103,8 +103,22 @@ bool CopyAll(InputFile& source, FILE* target) {
   return true;
 }
 
+// Standard output into a pipe or a file is written in pieces of this size
+// rather than the C library's 4 KiB, so a document of many channels goes
+// out in a few writes. A terminal keeps its line buffering.
+constexpr size_t kOutputBuffer = 64 * 1024;
+
 class PosixEnv : public Env {
  public:
+  // Every byte of standard output passes through this Env, so it is
+  // constructed before anything is printed.
+  PosixEnv() {
+    // The C library sizes a buffer of its own by the device, whatever
+    // size is asked for; only a buffer passed in sets the size.
+    static char buffer[kOutputBuffer];
+    if (!isatty(STDOUT_FILENO)) std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+  }
+
   std::unique_ptr<InputFile> OpenText(const char* path) override { return Open(path, true); }
   std::unique_ptr<InputFile> OpenRaw(const char* path) override { return Open(path, false); }
 
