@@ -1,8 +1,9 @@
 // C:\PRTG_Path.Txt and the search of PRTG's custom-sensor directory that
-// it steers. The input is the file; the profile PRD.P00 lies in a few
-// sensor directories, and at the root of the drive, which a sensor must
-// not use. A profile located is open, in a directory ending in ExeXml and
-// a backslash, and the run is in PRTG mode.
+// it steers. The input is the file; an empty input stands for no file at
+// all, which makes the search try its built-in directories. The profile
+// PRD.P00 lies in a few sensor directories, and at the root of the drive,
+// which a sensor must not use. A profile located is open, in a directory
+// ending in ExeXml and a backslash, and the run is in PRTG mode.
 #include <string>
 
 #include "config/locate.h"
@@ -34,7 +35,8 @@ void ExpectSensorDirectory() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace fernwatch;
   FuzzRun run;
-  run.env.files["C:\\PRTG_Path.Txt"] = std::string(reinterpret_cast<const char*>(data), size);
+  if (size > 0)
+    run.env.files["C:\\PRTG_Path.Txt"] = std::string(reinterpret_cast<const char*>(data), size);
   for (const char* profile : kProfiles) run.env.files[profile] = "Destination: PRD\n";
   g_run.ProfileName.assign("PRD");
   g_run.OutputMode.assign("EXEXML");
