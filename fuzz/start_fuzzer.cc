@@ -2,8 +2,10 @@
 // and the argument text, the item, the profile name completed and located;
 // then every question the run asks of the argument text. The input is the
 // command line after the program's name, its arguments ended by zero
-// bytes. No file is there to find, so every start ends with an error
-// document and exit status 2 before any remote call.
+// bytes. No file is there to find, so every start ends with the error
+// document for a missing profile or listing file (or for arguments it
+// cannot take) and exit status 2, before any remote call; an item in an
+// argument text that fits makes it the listing file "Lodestar.Prf".
 #include <string>
 #include <vector>
 
@@ -17,6 +19,37 @@ namespace fernwatch {
 namespace {
 
 constexpr size_t kMostArguments = 4;  // a fourth is ignored, and so is any later
+
+const char* const kStartFaults[] = {
+    "Error 1001: Parameter for Profile-Name is missing !",
+    "Error 1002: Profile ",
+    "Error 1008: Parameters longer than 127 characters...",
+    "Error 1024: ProFile Lodestar.Prf is missing...",
+    "Error 10x1: ProFile SAP Lodestar.Gbl is missing...",
+};
+
+bool IsStartFault(const std::string& output) {
+  for (const char* fault : kStartFaults)
+    if (output.find(std::string("<Text>") + fault) != std::string::npos) return true;
+  return false;
+}
+
+// The argument text as typed, upper-cased, when the arguments give one.
+std::string UpperArgumentText(const std::vector<std::string>& arguments) {
+  std::string text = arguments.size() > 2 ? arguments[2] : "";
+  if (arguments.size() > 3) text += " " + arguments[3];
+  for (char& c : text) c = c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
+  return text;
+}
+
+void ExpectStartFault(const std::vector<std::string>& arguments, const std::string& output) {
+  FuzzExpect(IsErrorDocument(output), "a start without files prints the error document alone");
+  FuzzExpect(IsStartFault(output), "a start without files ends on its arguments or files");
+  std::string text = UpperArgumentText(arguments);
+  if (text.size() <= ArgumentLine::kCapacity && text.find("ITEM=") != std::string::npos)
+    FuzzExpect(output.find(" Lodestar.Prf is missing...") != std::string::npos,
+               "an item makes a listing run");
+}
 
 void AskKeywords() {
   TypedItemValue();
@@ -47,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   int status = ExitStatusOf([&] { StartRun(static_cast<int>(arguments.size()), argv.data()); });
   FuzzExpect(status == 2, "a start without files ends with exit status 2");
-  FuzzExpect(IsErrorDocument(run.env.output), "a start without files prints the error document alone");
+  ExpectStartFault(arguments, run.env.output);
   AskKeywords();
   return 0;
 }
