@@ -8,6 +8,10 @@
 FERNWATCH_PACKAGES=(cmake ninja-build g++ mingw-w64 g++-mingw-w64-x86-64 g++-mingw-w64-i686
                     wine64 wine32:i386 libgtest-dev python3)
 
+# The fuzz build's compiler, and the runtimes of libFuzzer and of its
+# sanitizers (scripts/fuzz.sh).
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
 # The Wine loader and server of Debian's wine64 package.
 WINE_LOADER=/usr/lib/wine/wine64
 WINE_SERVER=/usr/lib/wine/wineserver
@@ -16,9 +20,11 @@ package_installed() {
   dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
 }
 
+# Installs what is missing of FERNWATCH_PACKAGES and of the packages named
+# as arguments.
 install_missing_packages() {
   local missing=() package
-  for package in "${FERNWATCH_PACKAGES[@]}"; do
+  for package in "${FERNWATCH_PACKAGES[@]}" "$@"; do
     package_installed "$package" || missing+=("$package")
   done
   if [ ${#missing[@]} -eq 0 ]; then
@@ -40,12 +46,12 @@ install_missing_packages() {
   apt-get install -y -q "${missing[@]}" </dev/null
 }
 
-# Configures, builds and installs one preset (native, windows or
-# windows-x86) into build/<preset>/install.
+# Configures, builds and installs one preset (native, windows, windows-x86
+# or asan) into build/<preset>/install.
 build_preset() {
   local preset=$1 options=()
   # Debian's interpreter for the tests, whatever else is first on PATH.
-  if [ "$preset" = native ] && [ -x /usr/bin/python3 ]; then
+  if [ "$preset" != windows ] && [ -x /usr/bin/python3 ]; then
     options+=(-DPython3_EXECUTABLE=/usr/bin/python3)
   fi
   echo "== Building the $preset preset"

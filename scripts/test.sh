@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Linux program and the 64-bit and 32-bit Windows programs and
-# runs every test: the unit tests and the end-to-end tests, natively and
-# under Wine. Installs the Debian packages it needs when run as root.
-# Exit status: ctest's.
+# runs every test: the unit tests, the replays of the fuzz corpus and the
+# end-to-end tests, natively and under Wine; then all but the Wine tests
+# once more in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs the Debian packages it needs when run as root. Exit status: 0
+# when every test passed.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 . scripts/common.sh
@@ -11,5 +13,10 @@ install_missing_packages
 build_preset windows
 build_preset windows-x86
 build_preset native
+build_preset asan
+status=0
 echo "== Running the tests"
-exec ctest --preset native --parallel 2 </dev/null
+ctest --preset native --parallel 2 </dev/null || status=1
+echo "== Running the tests with the sanitizers"
+ctest --preset asan --parallel 2 </dev/null || status=1
+exit $status

@@ -1,0 +1,43 @@
+// The stand-in library's RfcSim.ini: the landscape read from its text, and
+// the rows of its tables made lines of the 540 bytes the probe's internal
+// table holds, as the library hands them over. The input is the file.
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "fuzz/fuzz_support.h"
+#include "rfcsim/landscape.h"
+#include "rfcsim/state.h"
+#include "rfcsim/tables.h"
+
+namespace {
+
+using fernwatch::FuzzExpect;
+
+constexpr size_t kLineLength = 540;
+
+// Each line holds its row's content cut at the line's length, then blanks.
+void ExpectLinesOf(const rfcsim::RowList& rows) {
+  rfcsim::InternalTable entries{1, "ENTRIES", kLineLength, 0, {}};
+  rfcsim::ReplaceRows(entries, rows, ' ');
+  FuzzExpect(entries.fill == rows.size(), "every row becomes a line");
+  for (size_t i = 0; i < rows.size(); ++i) {
+    std::string_view line(entries.lines.get() + i * kLineLength, kLineLength);
+    std::string_view content = rows[i].substr(0, kLineLength);
+    FuzzExpect(line.substr(0, content.size()) == content, "a line begins with its row");
+    FuzzExpect(line.find_first_not_of(' ', content.size()) == std::string_view::npos,
+               "a line is padded with blanks");
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  rfcsim::Landscape landscape = rfcsim::ParseLandscape(text);
+  for (const rfcsim::SimSystem& system : landscape.systems) {
+    FuzzExpect(!system.id.empty(), "a system has its name");
+    for (const rfcsim::SimTable& table : system.tables) ExpectLinesOf(table.rows);
+  }
+  return 0;
+}

@@ -1,0 +1,66 @@
+// The rows of a customer table of user sensors, 540 bytes each as the
+// library hands them over, evaluated into channels and the status text as
+// the evaluation does after a successful read. The first byte chooses the
+// output mode (bits 0 to 2) and a listing run (bit 3); then come the
+// argument text and the item, each ended by a zero byte; the rest is the
+// rows, the last one filled up with blanks. A single-system document in
+// PRTG XML keeps its opening and its closing.
+#include <string>
+
+#include "fuzz/fuzz_support.h"
+#include "output/output_mode.h"
+#include "output/result_document.h"
+#include "probes/sensor_row.h"
+#include "probes/sensor_selection.h"
+
+namespace fernwatch {
+namespace {
+
+const char* const kModes[] = {"EXEXML", "Tessiva", "Brixtel", "Quorvane", "Maltrex", "Other"};
+
+void SetUpRun(unsigned char choice, const std::string& arguments, const std::string& item) {
+  g_run.OutputMode.assign(kModes[(choice & 7) % 6]);
+  g_run.ListingRun.assign(choice & 8 ? "X" : "");
+  g_run.TypedArgumentText.assign(arguments.c_str());
+  g_run.ArgumentText.assign(arguments.c_str());
+  g_run.ArgumentText.to_upper();
+  g_run.ItemId.assign(item.c_str());
+  g_run.SystemLabel.assign("PRD");
+  g_run.SensorFound.assign(".");
+  g_run.Profile.Destination.assign("PRD");
+}
+
+void EvaluateRows(const std::string& rows) {
+  SensorSelection selection = CurrentSelection();
+  if (!selection.Listing) {
+    BeginDocument();
+    PrintDocument();
+  }
+  for (size_t at = 0; at < rows.size(); at += kSensorRowLength) {
+    std::string row = rows.substr(at, kSensorRowLength);
+    row.resize(kSensorRowLength, ' ');
+    EvaluateSensorRow(CutSensorRow(row.data()), &selection);
+  }
+  WriteSensorStatusText(selection);
+  PrintDocument();
+}
+
+}  // namespace
+}  // namespace fernwatch
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace fernwatch;
+  FuzzRun run;
+  FuzzInput input(data, size);
+  unsigned char choice = input.NextByte();
+  std::string arguments = input.NextPart();
+  std::string item = input.NextPart();
+  SetUpRun(choice, arguments, item);
+
+  EvaluateRows(input.Rest());
+  if (CurrentForm() == DocumentForm::kPrtgXml && !IsSet(g_run.ListingRun)) {
+    FuzzExpect(StartsWith(run.env.output, "\n<Prtg>\n"), "the document keeps its opening");
+    FuzzExpect(EndsWith(run.env.output, "</Text>\n\n</Prtg>\n"), "the document keeps its closing");
+  }
+  return 0;
+}
