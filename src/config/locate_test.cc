@@ -117,7 +117,7 @@ struct PrtgCase {
   std::string path_file;  // content of C:\PRTG_Path.Txt
   std::string profile;    // where PRD.P00 lies below the scratch directory
   const char* directory;  // ProfileDirectory found, null: failure
-  const char* message;    // the failure
+  const char* message = nullptr;  // the failure
 };
 
 using PrtgSearch = RunRecordTest;
