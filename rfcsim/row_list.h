@@ -28,8 +28,12 @@ class RowList {
 
   size_t size() const { return ends_.size(); }
   bool empty() const { return ends_.empty(); }
+  // A row's bytes; an empty row that came before any memory was taken is
+  // a view of an empty text, never of a null pointer, so that copying it
+  // with the C library stays defined.
   std::string_view operator[](size_t index) const {
     size_t start = index == 0 ? 0 : ends_[index - 1];
+    if (bytes_ == nullptr) return std::string_view("", 0);
     return std::string_view(bytes_ + start, ends_[index] - start);
   }
 
