@@ -45,9 +45,21 @@ class FixedText {
     // Measured, then copied in one piece: a table's rows pass here by the
     // thousand. strnlen stops at the first zero byte or at the bound,
     // whichever comes first, so it never reads past a shorter text.
-    size_t taken = strnlen(text, limit);
-    std::memcpy(buffer_ + length_, text, taken);
-    length_ += taken;
+    append_measured(text, strnlen(text, limit));
+  }
+  // Appends the first `count` bytes of `text`, which the caller has already
+  // read: none of them is a zero byte. Cut at the capacity like every write.
+  void append_measured(const char* text, size_t count) {
+    size_t room = Capacity - length_;
+    // Two copies, so that a count known where this is written (markup of
+    // the result document) is copied without a call.
+    if (count <= room) {
+      std::memcpy(buffer_ + length_, text, count);
+      length_ += count;
+    } else {
+      std::memcpy(buffer_ + length_, text, room);
+      length_ += room;
+    }
     buffer_[length_] = '\0';
   }
   void append(const char* text) { append(text, static_cast<size_t>(-1)); }

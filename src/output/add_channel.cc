@@ -52,41 +52,47 @@ void AddMaltrexChannel(const WorkingCopy& name, const WorkingCopy& value,
   for (const char* part : parts) AppendToDocument(part);
 }
 
-// The working copies are written as XML content: cut first, then escaped.
-void AppendContent(const WorkingCopy& text) {
-  AppendXmlContent(&g_run.ResultDocument, text.c_str());
+// Markup of the XML form, whose length is known where it is written.
+template <size_t N>
+void AppendMarkup(const char (&markup)[N]) {
+  g_run.ResultDocument.append_measured(markup, N - 1);
 }
 
-void AddXmlChannel(const WorkingCopy& name, const WorkingCopy& value, const WorkingCopy& unit) {
-  AppendToDocument("\n<Result><Channel>");
+// A text of the channel written as XML content: the first 123 characters,
+// as its working copy holds them, then escaped.
+void AppendContent(const char* text) {
+  AppendXmlContent(&g_run.ResultDocument, text, WorkingCopy::kCapacity, DocumentText::npos);
+}
+
+void AddXmlChannel(const char* name, const char* value, const char* unit) {
+  AppendMarkup("\n<Result><Channel>");
   AppendContent(name);
-  AppendToDocument("</Channel>");
-  if (!unit.empty()) {
-    AppendToDocument("\n<Unit>Custom</Unit>\n<CustomUnit>");
+  if (unit[0] != '\0') {
+    AppendMarkup("</Channel>\n<Unit>Custom</Unit>\n<CustomUnit>");
     AppendContent(unit);
-    AppendToDocument("</CustomUnit>");
+    AppendMarkup("</CustomUnit>\n<Value>");
+  } else {
+    AppendMarkup("</Channel>\n<Value>");
   }
-  AppendToDocument("\n<Value>");
   AppendContent(value);
-  AppendToDocument("</Value></Result>\n");
+  AppendMarkup("</Value></Result>\n");
 }
 
 }  // namespace
 
 void AddChannel(const char* name, const char* value, const char* unit) {
   ++g_run.ChannelCounter;
-  WorkingCopy name_copy(name), value_copy(value), unit_copy(unit);
   switch (CurrentForm()) {
     case DocumentForm::kQuorvane:
       if (g_run.ChannelCounter <= kQuorvaneChannelLimit)
-        AddQuorvaneChannel(name_copy, value_copy, unit_copy);
+        AddQuorvaneChannel(WorkingCopy(name), WorkingCopy(value), WorkingCopy(unit));
       return;
     case DocumentForm::kMaltrex:
-      AddMaltrexChannel(name_copy, value_copy, unit_copy);
+      AddMaltrexChannel(WorkingCopy(name), WorkingCopy(value), WorkingCopy(unit));
       return;
     case DocumentForm::kPrtgXml:
     case DocumentForm::kUnknown:
-      AddXmlChannel(name_copy, value_copy, unit_copy);
+      AddXmlChannel(name, value, unit);
       return;
   }
 }

@@ -87,7 +87,7 @@ void SetErrorDocument(const char* message) {
   // inside an entity.
   const size_t room = DocumentText::kCapacity - (sizeof kOpening - 1) - (sizeof kClosing - 1);
   DocumentText document(kOpening);
-  AppendXmlContent(&document, message, room);
+  AppendXmlContent(&document, message, DocumentText::npos, room);
   document.append(kClosing);
   g_run.ResultDocument = document;
 }
