@@ -51,7 +51,9 @@ void EvaluateRows(ITAB_H entries) {
     BeginDocument();
     PrintDocument();
   }
-  for (unsigned i = 1; i != 0 && i <= ItFill(entries); ++i) {
+  // Nothing changes the table while its rows are read: its fill is asked once.
+  const unsigned fill = ItFill(entries);
+  for (unsigned i = 1; i != 0 && i <= fill; ++i) {
     const void* line = ItGetLine(entries, i);
     if (line == nullptr) ReportRfcError("ItGetLine ENTRIES");
     EvaluateSensorRow(CutSensorRow(static_cast<const char*>(line)), &selection);
