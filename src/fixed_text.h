@@ -45,7 +45,7 @@ class FixedText {
     // Measured, then copied in one piece: a table's rows pass here by the
     // thousand. strnlen stops at the first zero byte or at the bound,
     // whichever comes first, so it never reads past a shorter text.
-    append_measured(text, strnlen(text, limit));
+    copy_in(text, strnlen(text, limit));
   }
   // Appends the first `count` bytes of `text`, which the caller has already
   // read: none of them is a zero byte. Cut at the capacity like every write.
@@ -54,13 +54,10 @@ class FixedText {
     // Two copies, so that a count known where this is written (markup of
     // the result document) is copied without a call.
     if (count <= room) {
-      std::memcpy(buffer_ + length_, text, count);
-      length_ += count;
+      copy_in(text, count);
     } else {
-      std::memcpy(buffer_ + length_, text, room);
-      length_ += room;
+      copy_in(text, room);
     }
-    buffer_[length_] = '\0';
   }
   void append(const char* text) { append(text, static_cast<size_t>(-1)); }
   template <size_t N>
@@ -134,6 +131,13 @@ class FixedText {
   static constexpr size_t npos = static_cast<size_t>(-1);
 
  private:
+  // Appends `count` bytes that fit.
+  void copy_in(const char* text, size_t count) {
+    std::memcpy(buffer_ + length_, text, count);
+    length_ += count;
+    buffer_[length_] = '\0';
+  }
+
   size_t length_;
   char buffer_[Capacity + 1];
 };

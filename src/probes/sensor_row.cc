@@ -1,5 +1,6 @@
 #include "probes/sensor_row.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace fernwatch {
@@ -7,6 +8,27 @@ namespace {
 
 // The fields of a row end at its unit's end.
 constexpr size_t kFieldsWidth = 63;
+
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,
+              "the last byte of a text is the highest of a word read from it");
+
+// The length of `text` without the blanks that end it. Most of a field is
+// padding, so its bytes are read eight at a time from the end: a word of
+// blanks is skipped whole, and in the first other word each blank that
+// ends it, made zero, adds eight leading zero bits (the text's last byte
+// is the word's highest).
+size_t WithoutPadding(const char* text, size_t length) {
+  constexpr uint64_t kEightBlanks = 0x2020202020202020;
+  uint64_t word = 0;
+  while (length >= 8) {
+    std::memcpy(&word, text + length - 8, 8);
+    word ^= kEightBlanks;
+    if (word != 0) return length - static_cast<size_t>(__builtin_clzll(word)) / 8;
+    length -= 8;
+  }
+  while (length > 0 && text[length - 1] == ' ') --length;
+  return length;
+}
 
 // The fields of a row, each up to a zero byte. A zero is rare in a row, so
 // the first one is found once for all fields: a table's rows pass here by
@@ -25,17 +47,12 @@ class RowFields {
     field->append_measured(line_ + offset, Available(offset, N));
   }
 
-  // The same without the blanks that pad it. Most of a field is padding,
-  // so blanks are skipped eight at a time first.
+  // The same without the blanks that pad it.
   template <size_t N>
   void TakeTrimmed(size_t offset, FixedText<N>* field) const {
-    static const char kEightBlanks[] = "        ";
     const char* start = line_ + offset;
-    size_t length = Available(offset, N);
-    while (length >= 8 && std::memcmp(start + length - 8, kEightBlanks, 8) == 0) length -= 8;
-    while (length > 0 && start[length - 1] == ' ') --length;
     field->clear();
-    field->append_measured(start, length);
+    field->append_measured(start, WithoutPadding(start, Available(offset, N)));
   }
 
  private:
