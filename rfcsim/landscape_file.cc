@@ -40,6 +40,7 @@ void Install(LandscapeReading reading) {
   State& state = TheState();
   state.landscape = std::make_shared<const Landscape>(ParseLandscape(reading.text));
   state.reading = std::move(reading);
+  state.table_in_use = TableInUse();  // the settings may say otherwise now
   NameUnreadableLines(*state.landscape);
 }
 
