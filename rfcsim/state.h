@@ -13,6 +13,7 @@
 #include "rfc/rfc_library.h"
 #include "rfcsim/host_os.h"
 #include "rfcsim/landscape.h"
+#include "rfcsim/records.h"
 #include "rfcsim/routes.h"
 
 namespace rfcsim {
@@ -79,7 +80,7 @@ struct LandscapeReading {
   bool stamped = false;  // and its stamp could be had
   FileStamp stamp;
   bool settled = false;  // its times were old enough to trust
-  std::string text;      // the bytes read, when they were read
+  FileBytes text;        // the bytes read, when they were read
 };
 
 // The table the caller last asked ItFill or ItGetLine about, with what the
