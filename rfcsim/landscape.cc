@@ -276,23 +276,4 @@ SimTable& LandscapeReader::TableNamed(Text name) {
 
 Landscape ParseLandscape(std::string_view text) { return LandscapeReader().Read(text); }
 
-bool PlaceSensorFields(std::string_view fields, char* row) {
-  static const size_t kOffsets[] = {0, 10, 12, 44, 45, 55};
-  static const size_t kWidths[] = {10, 2, 32, 1, 10, 8};
-  size_t field = 0;
-  char* at = row;
-  size_t room = kWidths[0];  // left in the field's width
-  for (char c : fields) {
-    if (c == '|') {
-      if (++field == 6) return false;
-      at = row + kOffsets[field];
-      room = kWidths[field];
-    } else if (room > 0) {
-      *at++ = c;
-      --room;
-    }
-  }
-  return true;
-}
-
 }  // namespace rfcsim
