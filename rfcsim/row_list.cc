@@ -18,11 +18,6 @@ RowList& RowList::operator=(RowList&& other) noexcept {
 
 RowList::~RowList() { std::free(bytes_); }
 
-void RowList::Add(std::string_view row) {
-  char* start = Grow(row.size());
-  if (!row.empty()) std::memcpy(start, row.data(), row.size());
-}
-
 char* RowList::AddFilled(size_t width, char fill) {
   char* start = Grow(width);
   std::memset(start, fill, width);

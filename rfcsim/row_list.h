@@ -3,6 +3,7 @@
 #define FERNWATCH_RFCSIM_ROW_LIST_H_
 
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -21,7 +22,11 @@ class RowList {
   RowList& operator=(const RowList&) = delete;
   ~RowList();
 
-  void Add(std::string_view row);
+  // Inline, so that a row of a known width is copied without a call.
+  void Add(std::string_view row) {
+    char* start = Grow(row.size());
+    if (!row.empty()) std::memcpy(start, row.data(), row.size());
+  }
   // Adds a row of `width` bytes `fill` and returns its start, valid until
   // the next row is added.
   char* AddFilled(size_t width, char fill);
