@@ -31,15 +31,18 @@ size_t SplitWords(Text value, size_t count, Text* words, Text* rest) {
 }
 
 // The table name of a `row` or `raw` value, before its first bar, and what
-// follows the bar; false without a bar or a name.
-bool SplitTableName(Text value, Text* name, Text* rest) {
+// follows the bar; false without a bar or a name. Like every value, `value`
+// has no blanks in front.
+inline bool SplitTableName(Text value, Text* name, Text* rest) {
   // Names are short: looked for byte by byte, without a call.
   size_t bar = 0;
   while (bar < value.size() && value[bar] != '|') ++bar;
   if (bar == value.size()) return false;
-  *name = Trim(value.substr(0, bar));
+  size_t end = bar;
+  while (end > 0 && IsBlank(value[end - 1])) --end;
+  *name = value.substr(0, end);
   *rest = value.substr(bar + 1);
-  return !name->empty();
+  return end > 0;
 }
 
 // Whether `content`, a line without the blanks around it, has the key `row`,
@@ -52,10 +55,12 @@ bool IsRowLine(Text content, Text* value) {
       UpperAscii(content[2]) != 'W') {
     return false;
   }
-  size_t equals = 3;
-  while (equals < content.size() && IsBlank(content[equals])) ++equals;
-  if (equals == content.size() || content[equals] != '=') return false;
-  *value = Trim(content.substr(equals + 1));
+  size_t at = 3;
+  while (at < content.size() && IsBlank(content[at])) ++at;
+  if (at == content.size() || content[at] != '=') return false;
+  ++at;
+  while (at < content.size() && IsBlank(content[at])) ++at;
+  *value = content.substr(at);  // its end has no blanks, as the line's has none
   return true;
 }
 
@@ -293,7 +298,7 @@ bool LandscapeReader::ReadLibraryFault(Text value) {
 }
 
 // Rows tend to come in runs: the table of the last one is asked first.
-SimTable& LandscapeReader::TableNamed(Text name) {
+inline SimTable& LandscapeReader::TableNamed(Text name) {
   std::vector<SimTable>& tables = System().tables;
   if (last_table_ < tables.size() && tables[last_table_].name == name) {
     return tables[last_table_];
