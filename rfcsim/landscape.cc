@@ -30,6 +30,40 @@ size_t SplitWords(Text value, size_t count, Text* words, Text* rest) {
   return found;
 }
 
+// The table name of a `row` or `raw` value, before its first bar, and what
+// follows the bar; false without a bar or a name. Like every value, `value`
+// has no blanks in front.
+inline bool SplitTableName(Text value, Text* name, Text* rest) {
+  // Names are short: looked for byte by byte, without a call.
+  size_t bar = 0;
+  while (bar < value.size() && value[bar] != '|') ++bar;
+  if (bar == value.size()) return false;
+  size_t end = bar;
+  while (end > 0 && IsBlank(value[end - 1])) --end;
+  *name = value.substr(0, end);
+  *rest = value.substr(bar + 1);
+  return end > 0;
+}
+
+// Whether `content`, a line without the blanks around it, has the key `row`,
+// with its value into `value`. Rows make up most of a large landscape, so
+// their lines are known by their first bytes before an `=` is looked for:
+// the key of a line is what comes before its first `=`, and here that can
+// only be `row` and blanks.
+bool IsRowLine(Text content, Text* value) {
+  if (content.size() < 4 || UpperAscii(content[0]) != 'R' || UpperAscii(content[1]) != 'O' ||
+      UpperAscii(content[2]) != 'W') {
+    return false;
+  }
+  size_t at = 3;
+  while (at < content.size() && IsBlank(content[at])) ++at;
+  if (at == content.size() || content[at] != '=') return false;
+  ++at;
+  while (at < content.size() && IsBlank(content[at])) ++at;
+  *value = content.substr(at);  // its end has no blanks, as the line's has none
+  return true;
+}
+
 class LandscapeReader {
  public:
   Landscape Read(Text text);
@@ -44,9 +78,12 @@ class LandscapeReader {
   bool ReadLibraryKey(Text key, Text value);
   bool ReadLibraryFault(Text value);
   bool ReadLogon(Text key, Text value);
-  bool ReadTableKey(Text key, Text value);
+  bool ReadTableDeclaration(Text value);
+  bool ReadRawRow(Text value);
+  bool ReadSensorRow(Text value);
   bool ReadSystemFault(Text value);
   SimTable& TableNamed(Text name);
+  SimTable& LookUpTable(Text name);
   SimSystem& System() { return landscape_.systems.back(); }
 
   Landscape landscape_;
@@ -74,6 +111,8 @@ bool LandscapeReader::ReadLine(Text line) {
   Text content = Trim(line);
   if (content.empty() || content[0] == ';' || content[0] == '#') return true;
   if (content[0] == '[') return ReadHeader(content);
+  Text row;
+  if (section_ == Section::kSystem && IsRowLine(content, &row)) return ReadSensorRow(row);
   size_t equals = content.find('=');
   if (equals == Text::npos) return false;
   Text key = Trim(content.substr(0, equals));
@@ -101,11 +140,9 @@ bool LandscapeReader::ReadHeader(Text line) {
 }
 
 bool LandscapeReader::ReadSystemKey(Text key, Text value) {
-  // Rows make up most of a large landscape: their keys are asked first.
-  if (EqualsIgnoringCase(key, "ROW") || EqualsIgnoringCase(key, "RAW") ||
-      EqualsIgnoringCase(key, "TABLE")) {
-    return ReadTableKey(key, value);
-  }
+  // `row` lines never come here (see IsRowLine).
+  if (EqualsIgnoringCase(key, "RAW")) return ReadRawRow(value);
+  if (EqualsIgnoringCase(key, "TABLE")) return ReadTableDeclaration(value);
   SimSystem& system = System();
   std::string* text = nullptr;
   if (EqualsIgnoringCase(key, "ASHOST")) text = &system.ashost;
@@ -166,25 +203,26 @@ bool LandscapeReader::ReadLogon(Text key, Text value) {
   return true;
 }
 
-bool LandscapeReader::ReadTableKey(Text key, Text value) {
-  if (EqualsIgnoringCase(key, "TABLE")) {
-    if (value.empty() || value.find_first_of(" \t|") != Text::npos) return false;
-    TableNamed(value);
-    return true;
-  }
-  size_t bar = value.find('|');
-  if (bar == Text::npos) return false;
-  Text name = Trim(value.substr(0, bar));
-  if (name.empty()) return false;
-  Text rest = value.substr(bar + 1);
-  if (EqualsIgnoringCase(key, "RAW")) {
-    TableNamed(name).rows.Add(rest);
-    return true;
-  }
+bool LandscapeReader::ReadTableDeclaration(Text value) {
+  if (value.empty() || value.find_first_of(" \t|") != Text::npos) return false;
+  LookUpTable(value);
+  return true;
+}
+
+bool LandscapeReader::ReadRawRow(Text value) {
+  Text name, rest;
+  if (!SplitTableName(value, &name, &rest)) return false;
+  TableNamed(name).rows.Add(rest);
+  return true;
+}
+
+bool LandscapeReader::ReadSensorRow(Text value) {
+  Text name, rest;
+  if (!SplitTableName(value, &name, &rest)) return false;
   char row[kSensorRowWidth];
   std::memset(row, ' ', sizeof row);
   if (!PlaceSensorFields(rest, row)) return false;
-  TableNamed(name).rows.Add(std::string_view(row, sizeof row));
+  TableNamed(name).rows.Add(Text(row, sizeof row));
   return true;
 }
 
@@ -259,11 +297,17 @@ bool LandscapeReader::ReadLibraryFault(Text value) {
   return false;
 }
 
-SimTable& LandscapeReader::TableNamed(Text name) {
+// Rows tend to come in runs: the table of the last one is asked first.
+inline SimTable& LandscapeReader::TableNamed(Text name) {
   std::vector<SimTable>& tables = System().tables;
   if (last_table_ < tables.size() && tables[last_table_].name == name) {
     return tables[last_table_];
   }
+  return LookUpTable(name);
+}
+
+SimTable& LandscapeReader::LookUpTable(Text name) {
+  std::vector<SimTable>& tables = System().tables;
   for (last_table_ = 0; last_table_ < tables.size(); ++last_table_) {
     if (EqualsIgnoringCase(tables[last_table_].name, name)) return tables[last_table_];
   }
@@ -275,24 +319,5 @@ SimTable& LandscapeReader::TableNamed(Text name) {
 }  // namespace
 
 Landscape ParseLandscape(std::string_view text) { return LandscapeReader().Read(text); }
-
-bool PlaceSensorFields(std::string_view fields, char* row) {
-  static const size_t kOffsets[] = {0, 10, 12, 44, 45, 55};
-  static const size_t kWidths[] = {10, 2, 32, 1, 10, 8};
-  size_t field = 0;
-  char* at = row;
-  size_t room = kWidths[0];  // left in the field's width
-  for (char c : fields) {
-    if (c == '|') {
-      if (++field == 6) return false;
-      at = row + kOffsets[field];
-      room = kWidths[field];
-    } else if (room > 0) {
-      *at++ = c;
-      --room;
-    }
-  }
-  return true;
-}
 
 }  // namespace rfcsim

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "rfcsim/row_list.h"
+#include "rfcsim/sensor_row.h"
 #include "rfcsim/text.h"
 
 namespace rfcsim {
@@ -91,16 +92,6 @@ struct Landscape {
 // Reads the whole text of an RfcSim.ini. Never fails: what it cannot read is
 // listed in `unreadable`.
 Landscape ParseLandscape(std::string_view text);
-
-// Row layout of the customer sensor tables: a row of a `row` line is this
-// wide before its blank padding.
-const size_t kSensorRowWidth = 63;
-
-// Places the fields of a `row` line ("Sensor|Marker|Text|State|Value|Unit")
-// at their offsets in `row`, which holds kSensorRowWidth blanks, each cut
-// to its width; fields left out at the end stay blank. False for more than
-// six fields, with `row` then of no use.
-bool PlaceSensorFields(std::string_view fields, char* row);
 
 }  // namespace rfcsim
 

@@ -38,8 +38,9 @@ void NameUnreadableLines(const Landscape& landscape) {
 
 void Install(LandscapeReading reading) {
   State& state = TheState();
-  state.landscape = std::make_shared<const Landscape>(ParseLandscape(reading.text));
+  state.landscape = std::make_shared<const Landscape>(ParseLandscape(reading.text.view()));
   state.reading = std::move(reading);
+  state.table_in_use = TableInUse();  // the settings may say otherwise now
   NameUnreadableLines(*state.landscape);
 }
 
@@ -55,7 +56,7 @@ bool StillAsRead(std::FILE* file, LandscapeReading* fresh) {
   if (both_stamped && last.stamp == fresh->stamp && last.settled) return true;
   ReadToEnd(file, fresh->stamped ? fresh->stamp.size : 0, &fresh->text);
   if (both_stamped && !(last.stamp == fresh->stamp)) return false;
-  return last.present && fresh->text == last.text;
+  return last.present && fresh->text.view() == last.text.view();
 }
 
 }  // namespace

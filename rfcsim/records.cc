@@ -1,6 +1,7 @@
 #include "rfcsim/records.h"
 
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 #include "rfcsim/landscape_file.h"
@@ -87,21 +88,29 @@ void Journal(const std::string& line) {
 bool ReadWholeFile(const char* name, std::string* content) {
   std::FILE* file = std::fopen(name, "rb");
   if (file == nullptr) return false;
-  ReadToEnd(file, 0, content);
+  FileBytes bytes;
+  ReadToEnd(file, 0, &bytes);
   std::fclose(file);
+  content->assign(bytes.view());
   return true;
 }
 
-void ReadToEnd(std::FILE* file, size_t expected, std::string* content) {
+void ReadToEnd(std::FILE* file, size_t expected, FileBytes* content) {
   // One byte more than expected, so that the end shows in the first read.
-  content->resize(expected + 1);
+  size_t room = expected + 1;
+  std::unique_ptr<char[]> bytes(new char[room]);
   size_t have = 0;
   for (;;) {
-    have += std::fread(&(*content)[have], 1, content->size() - have, file);
-    if (have < content->size()) break;
-    content->resize(content->size() * 2 + 4096);
+    have += std::fread(bytes.get() + have, 1, room - have, file);
+    if (have < room) break;
+    size_t larger = room * 2 + 4096;
+    std::unique_ptr<char[]> grown(new char[larger]);
+    std::memcpy(grown.get(), bytes.get(), have);
+    bytes = std::move(grown);
+    room = larger;
   }
-  content->resize(have);
+  content->bytes_ = std::move(bytes);
+  content->size_ = have;
 }
 
 std::string Quoted(const char* text) {

@@ -3,8 +3,11 @@
 #ifndef FERNWATCH_RFCSIM_RECORDS_H_
 #define FERNWATCH_RFCSIM_RECORDS_H_
 
+#include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rfcsim {
@@ -30,11 +33,24 @@ bool Journaling();
 // Appends one line to the journal, when the settings name one.
 void Journal(const std::string& line);
 
+// Bytes read from a file. Unlike a std::string's, their room is not
+// cleared before the file is read into it: RfcSim.ini may be large.
+class FileBytes {
+ public:
+  std::string_view view() const { return std::string_view(bytes_.get(), size_); }
+
+ private:
+  friend void ReadToEnd(std::FILE* file, size_t expected, FileBytes* content);
+
+  std::unique_ptr<char[]> bytes_;
+  size_t size_ = 0;
+};
+
 // The whole content of a file; false when it cannot be opened.
 bool ReadWholeFile(const char* name, std::string* content);
 // The rest of an open file, read in one go when it holds `expected` bytes
 // (more or fewer are read as well).
-void ReadToEnd(std::FILE* file, size_t expected, std::string* content);
+void ReadToEnd(std::FILE* file, size_t expected, FileBytes* content);
 
 // Quoted as the journal shows character values: "text", or (null).
 std::string Quoted(const char* text);

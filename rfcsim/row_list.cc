@@ -18,32 +18,20 @@ RowList& RowList::operator=(RowList&& other) noexcept {
 
 RowList::~RowList() { std::free(bytes_); }
 
-void RowList::Add(std::string_view row) {
-  char* start = Grow(row.size());
-  if (!row.empty()) std::memcpy(start, row.data(), row.size());
-}
-
 char* RowList::AddFilled(size_t width, char fill) {
   char* start = Grow(width);
   std::memset(start, fill, width);
   return start;
 }
 
-// Makes room for one more row of `width` bytes and returns its start.
-char* RowList::Grow(size_t width) {
-  if (capacity_ - used_ < width) {
-    size_t capacity = capacity_ * 2 + 4096;
-    if (capacity - used_ < width) capacity = used_ + width;
-    char* bytes = static_cast<char*>(std::realloc(bytes_, capacity));
-    // The library cannot go on without memory.
-    if (bytes == nullptr) std::abort();
-    bytes_ = bytes;
-    capacity_ = capacity;
-  }
-  char* start = bytes_ + used_;
-  used_ += width;
-  ends_.push_back(used_);
-  return start;
+void RowList::Enlarge(size_t width) {
+  size_t capacity = capacity_ * 2 + 4096;
+  if (capacity - used_ < width) capacity = used_ + width;
+  char* bytes = static_cast<char*>(std::realloc(bytes_, capacity));
+  // The library cannot go on without memory.
+  if (bytes == nullptr) std::abort();
+  bytes_ = bytes;
+  capacity_ = capacity;
 }
 
 }  // namespace rfcsim

@@ -3,6 +3,7 @@
 #define FERNWATCH_RFCSIM_ROW_LIST_H_
 
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -21,7 +22,12 @@ class RowList {
   RowList& operator=(const RowList&) = delete;
   ~RowList();
 
-  void Add(std::string_view row);
+  // Inline, as is Grow, so that a row of a known width is added without a
+  // call while the block has room.
+  void Add(std::string_view row) {
+    char* start = Grow(row.size());
+    if (!row.empty()) std::memcpy(start, row.data(), row.size());
+  }
   // Adds a row of `width` bytes `fill` and returns its start, valid until
   // the next row is added.
   char* AddFilled(size_t width, char fill);
@@ -38,7 +44,16 @@ class RowList {
   }
 
  private:
-  char* Grow(size_t width);
+  // Makes room for one more row of `width` bytes and returns its start.
+  char* Grow(size_t width) {
+    if (capacity_ - used_ < width) Enlarge(width);
+    char* start = bytes_ + used_;
+    used_ += width;
+    ends_.push_back(used_);
+    return start;
+  }
+  // A larger block, so that `width` more bytes fit.
+  void Enlarge(size_t width);
 
   char* bytes_ = nullptr;
   size_t used_ = 0;

@@ -13,6 +13,7 @@
 #include "rfc/rfc_library.h"
 #include "rfcsim/host_os.h"
 #include "rfcsim/landscape.h"
+#include "rfcsim/records.h"
 #include "rfcsim/routes.h"
 
 namespace rfcsim {
@@ -79,7 +80,17 @@ struct LandscapeReading {
   bool stamped = false;  // and its stamp could be had
   FileStamp stamp;
   bool settled = false;  // its times were old enough to trust
-  std::string text;      // the bytes read, when they were read
+  FileBytes text;        // the bytes read, when they were read
+};
+
+// The table the caller last asked ItFill or ItGetLine about, with what the
+// landscape in force says of it. A sensor table is read line by line, and
+// this spares each line the lookups.
+struct TableInUse {
+  ITAB_H handle = nullptr;
+  InternalTable* table = nullptr;  // null: nothing remembered
+  bool journaling = false;
+  bool lines_fail = false;  // `fail = ItGetLine NAME` names it
 };
 
 struct State {
@@ -94,6 +105,8 @@ struct State {
   std::string exception;  // the name RfcReceive last pointed to
   std::shared_ptr<const Landscape> landscape;  // null until first read
   LandscapeReading reading;
+  // Forgotten when its table is deleted or RfcSim.ini is read again.
+  TableInUse table_in_use;
   std::set<std::string> named_lines;  // unreadable lines already in the trace
 };
 
