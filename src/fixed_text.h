@@ -1,6 +1,7 @@
 // Fixed-capacity, zero-terminated texts: every run-wide value of the probe is
 // one of these. A write that would pass the capacity is cut there, so no
-// input can ever write past the buffer.
+// input can ever write past the buffer. A text holds no zero byte before its
+// end: every write stops at one.
 #ifndef FERNWATCH_FIXED_TEXT_H_
 #define FERNWATCH_FIXED_TEXT_H_
 
@@ -36,7 +37,10 @@ class FixedText {
   }
   void assign(const char* text) { assign(text, static_cast<size_t>(-1)); }
   template <size_t N>
-  void assign(const FixedText<N>& other) { assign(other.c_str()); }
+  void assign(const FixedText<N>& other) {
+    clear();
+    append(other);
+  }
 
   void append(const char* text, size_t count) {
     if (text == nullptr) return;
@@ -61,7 +65,11 @@ class FixedText {
   }
   void append(const char* text) { append(text, static_cast<size_t>(-1)); }
   template <size_t N>
-  void append(const FixedText<N>& other) { append(other.c_str()); }
+  // The other text's length is known: it is not measured again. (It is
+  // never above N; saying so spares a compiler's false warning.)
+  void append(const FixedText<N>& other) {
+    append_measured(other.c_str(), other.size() < N ? other.size() : N);
+  }
   void append_char(char c) {
     if (c == '\0' || length_ >= Capacity) return;
     buffer_[length_++] = c;
@@ -78,9 +86,11 @@ class FixedText {
     va_start(args, pattern);
     int written = std::vsnprintf(buffer_, Capacity + 1, pattern, args);
     va_end(args);
-    length_ = written < 0 ? 0 : (static_cast<size_t>(written) > Capacity
-                                     ? Capacity
-                                     : static_cast<size_t>(written));
+    size_t kept = written < 0 ? 0 : (static_cast<size_t>(written) > Capacity
+                                         ? Capacity
+                                         : static_cast<size_t>(written));
+    // A "%c" of a zero byte ends the text there, as every other write would.
+    length_ = strnlen(buffer_, kept);
     buffer_[length_] = '\0';
   }
 
