@@ -14,7 +14,7 @@ void AppendToDocument(const char* text) { g_run.ResultDocument.append(text); }
 void EmptyDocument() { g_run.ResultDocument.clear(); }
 
 void PrintDocument() {
-  CurrentEnv().WriteOut(g_run.ResultDocument.c_str());
+  CurrentEnv().WriteOut(g_run.ResultDocument.c_str(), g_run.ResultDocument.size());
   EmptyDocument();
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace fernwatch {
@@ -72,7 +73,9 @@ class Env {
   virtual bool ExistsBesideProgram(const char* name) = 0;
   virtual ClockTime LocalTime() = 0;
 
-  virtual void WriteOut(const char* text) = 0;
+  // Writes `length` bytes of `text` to standard output.
+  virtual void WriteOut(const char* text, size_t length) = 0;
+  void WriteOut(const char* text) { WriteOut(text, std::strlen(text)); }
   [[noreturn]] virtual void Exit(int status) = 0;
 };
 

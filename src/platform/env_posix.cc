@@ -192,7 +192,9 @@ class PosixEnv : public Env {
     return ClockTime{parts.tm_hour, parts.tm_min, parts.tm_sec};
   }
 
-  void WriteOut(const char* text) override { std::fputs(text, stdout); }
+  void WriteOut(const char* text, size_t length) override {
+    std::fwrite(text, 1, length, stdout);
+  }
 
   [[noreturn]] void Exit(int status) override {
     std::fflush(stdout);

@@ -146,7 +146,9 @@ class WinEnv : public Env {
     return ClockTime{now.wHour, now.wMinute, now.wSecond};
   }
 
-  void WriteOut(const char* text) override { std::fputs(text, stdout); }
+  void WriteOut(const char* text, size_t length) override {
+    std::fwrite(text, 1, length, stdout);
+  }
 
   [[noreturn]] void Exit(int status) override {
     std::fflush(stdout);

@@ -57,7 +57,8 @@ class FakeEnv : public Env {
   std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) override;
   bool ExistsBesideProgram(const char* name) override;
   ClockTime LocalTime() override { return clock; }
-  void WriteOut(const char* text) override { output += text; }
+  using Env::WriteOut;
+  void WriteOut(const char* text, size_t length) override { output.append(text, length); }
   [[noreturn]] void Exit(int status) override { throw ProcessExit{status}; }
 
   // Switched by the test; files already open see a change at once.

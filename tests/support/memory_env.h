@@ -39,7 +39,8 @@ class MemoryEnv : public Env {
   std::unique_ptr<LineSink> OpenAppend(const char* path) override;
   bool ExistsBesideProgram(const char* name) override;
   ClockTime LocalTime() override { return clock; }
-  void WriteOut(const char* text) override { output += text; }
+  using Env::WriteOut;
+  void WriteOut(const char* text, size_t length) override { output.append(text, length); }
   [[noreturn]] void Exit(int status) override { throw ProcessExit{status}; }
 
   std::map<std::string, std::string> files;
