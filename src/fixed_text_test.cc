@@ -30,6 +30,18 @@ TEST(FixedTextTest, AssignStopsAtCountOrZeroByte) {
   EXPECT_STREQ("ab", text.c_str());
 }
 
+TEST(FixedTextTest, NoZeroByteWithinATextAndAppendedTextsAreCut) {
+  FixedText<10> text;
+  text.format("ab%cde", '\0');
+  EXPECT_EQ(2u, text.size());
+  FixedText<4> shorter("wxyz");
+  text.append(shorter);
+  text.append(shorter);
+  EXPECT_STREQ("abwxyzwxyz", text.c_str());
+  text.append_measured("more", 4);
+  EXPECT_EQ(10u, text.size());
+}
+
 TEST(FixedTextTest, SearchingAndCutting) {
   FixedText<40> text("Item=A:B,CH=2,Sensor=x");
   EXPECT_EQ(8u, text.find(",CH="));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace fernwatch {
@@ -24,6 +25,22 @@ TEST(SensorRowTest, ZeroBytesEndOnlyTheFieldTheyStandIn) {
   // The sensor column is matched byte for byte: the zero is data.
   EXPECT_FALSE(SensorWordOf("USERS").Selects(row));
   EXPECT_FALSE(SensorWordOf("US").Selects(row));
+}
+
+// Trailing blanks are dropped eight at a time and then counted within a
+// word: contents ending on either side of a word's edge, inner and leading
+// blanks, and a field of blanks only.
+TEST(SensorRowTest, OnlyTrailingBlanksAreDropped) {
+  const char* texts[] = {"", "a", "Dialog users", "12345678", "1234567 9", " x  y ",
+                         "exactly thirty-two characters  z", "       8"};
+  for (const char* text : texts) {
+    std::string line(kSensorRowLength, ' ');
+    line.replace(12, std::strlen(text), text);
+    UserSensorRow row = CutSensorRow(line.data());
+    std::string expected(text);
+    expected.erase(expected.find_last_not_of(' ') + 1);
+    EXPECT_EQ(expected, row.Text.c_str()) << '"' << text << '"';
+  }
 }
 
 TEST(SensorWordTest, FirstWordPaddedToTheSensorColumn) {
