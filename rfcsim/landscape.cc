@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace rfcsim {
 
@@ -319,5 +320,11 @@ SimTable& LandscapeReader::LookUpTable(Text name) {
 }  // namespace
 
 Landscape ParseLandscape(std::string_view text) { return LandscapeReader().Read(text); }
+
+Landscape ParseLandscape(FileBytes text) {
+  Landscape landscape = ParseLandscape(text.view());
+  landscape.text = std::move(text);
+  return landscape;
+}
 
 }  // namespace rfcsim

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "rfcsim/records.h"
 #include "rfcsim/row_list.h"
 #include "rfcsim/sensor_row.h"
 #include "rfcsim/text.h"
@@ -84,6 +85,7 @@ struct UnreadableLine {
 };
 
 struct Landscape {
+  FileBytes text;  // RfcSim.ini as it was read, when the landscape keeps it
   std::vector<SimSystem> systems;
   LibrarySettings library;
   std::vector<UnreadableLine> unreadable;
@@ -92,6 +94,8 @@ struct Landscape {
 // Reads the whole text of an RfcSim.ini. Never fails: what it cannot read is
 // listed in `unreadable`.
 Landscape ParseLandscape(std::string_view text);
+// The same of the bytes of the file, which the landscape keeps.
+Landscape ParseLandscape(FileBytes text);
 
 }  // namespace rfcsim
 
