@@ -36,8 +36,8 @@ void NameUnreadableLines(const Landscape& landscape) {
   TraceWarnings(news);
 }
 
-// The landscape keeps the bytes it was read from: a later reading may need
-// them to tell whether the file has changed.
+// The landscape keeps the bytes its rows are views of, and connections keep
+// their landscape: a reading that replaces it leaves their rows alone.
 void Install(const LandscapeReading& reading, FileBytes text) {
   State& state = TheState();
   state.landscape = std::make_shared<const Landscape>(ParseLandscape(std::move(text)));

@@ -1,7 +1,6 @@
 #include "rfcsim/tables.h"
 
 #include <cstdlib>
-#include <cstring>
 
 #include "rfcsim/landscape_file.h"
 #include "rfcsim/records.h"
@@ -163,13 +162,9 @@ void ReplaceRows(InternalTable& table, const RowList& rows, char pad) {
   // The library cannot go on without memory.
   if (!table.lines.Reset(rows.size() * leng)) std::abort();
   table.fill = static_cast<unsigned>(rows.size());
+  if (leng == 0) return;  // lines of no bytes have no memory to write in
   char* line = table.lines.get();
-  for (size_t i = 0; i < rows.size(); ++i, line += leng) {
-    std::string_view content = rows[i];
-    size_t kept = content.size() < leng ? content.size() : leng;
-    std::memcpy(line, content.data(), kept);
-    std::memset(line + kept, pad, leng - kept);
-  }
+  for (size_t i = 0; i < rows.size(); ++i, line += leng) rows.WriteRow(i, line, leng, pad);
 }
 
 }  // namespace rfcsim
