@@ -101,6 +101,9 @@ TEST_F(CallTest, GenericKeyAndMaximumSelectRows) {
     EXPECT_EQ(result.rc, RFC_OK) << c.key << " " << c.most;
     EXPECT_EQ(result.rows.size(), c.rows) << c.key << " " << c.most;
   }
+  // The rows chosen are whole rows, as the unchosen table gives them.
+  EXPECT_EQ(ReadTable(handle_, "ZPRTG", "USERS     01").rows,
+            std::vector<std::string>{Padded("USERS     01Dialog users                    117")});
 }
 
 TEST_F(CallTest, UnknownAndEmptyTablesRaiseTheirExceptions) {

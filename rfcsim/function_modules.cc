@@ -138,9 +138,12 @@ Answer GetTableEntries(const Connection& connection, const PendingCall& call) {
   if (key.empty() && (most <= 0 || static_cast<size_t>(most) >= rows.size())) {
     entries.whole = &rows;
   } else {
+    // The chosen rows stay views of the landscape, which the connection
+    // holds until the answer has been written into the caller's table.
+    char scratch[kSensorRowWidth];
     for (size_t i = 0; i < rows.size(); ++i) {
       if (most > 0 && static_cast<long>(entries.own.size()) >= most) break;
-      if (MatchesKey(rows[i], key)) entries.own.Add(rows[i]);
+      if (key.empty() || MatchesKey(rows.Row(i, scratch), key)) entries.own.AddRowOf(rows, i);
     }
   }
   answer.importing["NUMBER_OF_ENTRIES"] = Number(static_cast<long>(entries.rows().size()));

@@ -16,7 +16,7 @@ namespace rfcsim {
 struct TableResult {
   std::string name;
   char pad = ' ';  // fills a row up to the table's row length
-  RowList own;     // rows made for this answer
+  RowList own;     // rows made or chosen for this answer
   const RowList* whole = nullptr;  // or a table of the connection's landscape
 
   const RowList& rows() const { return whole != nullptr ? *whole : own; }

@@ -33,6 +33,9 @@ size_t MappedSize(size_t size) { return (size + kLargePage - 1) / kLargePage * k
 
 char* AllocateLineMemory(size_t size) {
   if (!IsMapped(size)) return static_cast<char*>(std::malloc(size == 0 ? 1 : size));
+  // Rounded up and given a page of slack, a size this near the end of the
+  // address space would wrap round to a small block.
+  if (size > SIZE_MAX - 2 * kLargePage) return nullptr;
   size_t mapped = MappedSize(size);
   void* area = mmap(nullptr, mapped + kLargePage, PROT_READ | PROT_WRITE,
                     MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);

@@ -1,14 +1,13 @@
 #include "rfcsim/landscape.h"
 
-#include <algorithm>
-#include <cstring>
+#include <utility>
 
 namespace rfcsim {
 
 namespace {
 
 // The reader works on views into the file's text: a line, its key and its
-// value are never copied, and a row goes straight into its table.
+// value are never copied, and a table keeps its rows as views of it too.
 using Text = std::string_view;
 
 
@@ -212,17 +211,15 @@ bool LandscapeReader::ReadTableDeclaration(Text value) {
 bool LandscapeReader::ReadRawRow(Text value) {
   Text name, rest;
   if (!SplitTableName(value, &name, &rest)) return false;
-  TableNamed(name).rows.Add(rest);
+  TableNamed(name).rows.AddView(rest);
   return true;
 }
 
 bool LandscapeReader::ReadSensorRow(Text value) {
   Text name, rest;
   if (!SplitTableName(value, &name, &rest)) return false;
-  char row[kSensorRowWidth];
-  std::memset(row, ' ', sizeof row);
-  if (!PlaceSensorFields(rest, row)) return false;
-  TableNamed(name).rows.Add(Text(row, sizeof row));
+  if (!FitsSensorRow(rest)) return false;
+  TableNamed(name).rows.AddSensorFields(rest);
   return true;
 }
 
@@ -319,5 +316,11 @@ SimTable& LandscapeReader::LookUpTable(Text name) {
 }  // namespace
 
 Landscape ParseLandscape(std::string_view text) { return LandscapeReader().Read(text); }
+
+Landscape ParseLandscape(FileBytes text) {
+  Landscape landscape = ParseLandscape(text.view());
+  landscape.text = std::move(text);
+  return landscape;
+}
 
 }  // namespace rfcsim

@@ -36,10 +36,12 @@ void NameUnreadableLines(const Landscape& landscape) {
   TraceWarnings(news);
 }
 
-void Install(LandscapeReading reading) {
+// The landscape keeps the bytes its rows are views of, and connections keep
+// their landscape: a reading that replaces it leaves their rows alone.
+void Install(const LandscapeReading& reading, FileBytes text) {
   State& state = TheState();
-  state.landscape = std::make_shared<const Landscape>(ParseLandscape(reading.text.view()));
-  state.reading = std::move(reading);
+  state.landscape = std::make_shared<const Landscape>(ParseLandscape(std::move(text)));
+  state.reading = reading;
   state.table_in_use = TableInUse();  // the settings may say otherwise now
   NameUnreadableLines(*state.landscape);
 }
@@ -47,16 +49,19 @@ void Install(LandscapeReading reading) {
 // Whether RfcSim.ini, open as `file`, is in the state of the last reading.
 // Its stamp alone decides when both readings have one and the last one's
 // times had settled; otherwise a changed stamp means a change and its bytes
-// decide. `fresh` gets this reading, with the text unless the stamp decided.
-bool StillAsRead(std::FILE* file, LandscapeReading* fresh) {
-  const LandscapeReading& last = TheState().reading;
+// decide, against those the landscape keeps. `fresh` gets this reading, and
+// `text` the bytes unless the stamp decided.
+bool StillAsRead(std::FILE* file, LandscapeReading* fresh, FileBytes* text) {
+  const State& state = TheState();
+  const LandscapeReading& last = state.reading;
   fresh->present = true;
   fresh->stamped = StampOfOpenFile(file, &fresh->stamp, &fresh->settled);
   bool both_stamped = last.present && last.stamped && fresh->stamped;
   if (both_stamped && last.stamp == fresh->stamp && last.settled) return true;
-  ReadToEnd(file, fresh->stamped ? fresh->stamp.size : 0, &fresh->text);
+  ReadToEnd(file, fresh->stamped ? fresh->stamp.size : 0, text);
   if (both_stamped && !(last.stamp == fresh->stamp)) return false;
-  return last.present && fresh->text.view() == last.text.view();
+  return last.present && state.landscape != nullptr &&
+         text->view() == state.landscape->text.view();
 }
 
 }  // namespace
@@ -65,14 +70,17 @@ void RefreshLandscape() {
   State& state = TheState();
   std::FILE* file = std::fopen(kLandscapeFile, "rb");
   if (file == nullptr) {
-    if (state.landscape == nullptr || state.reading.present) Install(LandscapeReading());
+    if (state.landscape == nullptr || state.reading.present) {
+      Install(LandscapeReading(), FileBytes());
+    }
     return;
   }
   LandscapeReading fresh;
-  bool unchanged = StillAsRead(file, &fresh) && state.landscape != nullptr;
+  FileBytes text;
+  bool unchanged = StillAsRead(file, &fresh, &text) && state.landscape != nullptr;
   std::fclose(file);
   if (!unchanged) {
-    Install(std::move(fresh));
+    Install(fresh, std::move(text));
     return;
   }
   // The same bytes, perhaps of another file: this stamp stands for them now.

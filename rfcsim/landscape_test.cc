@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 
@@ -196,12 +197,31 @@ TEST(LandscapeTest, SensorRowFieldsSitAtTheirOffsetsCutToWidth) {
   EXPECT_FALSE(placed);
 }
 
+// A `row` line is known to have too many fields by its bars, counted a word
+// at a time and the rest by a word that overlaps the last; placing its
+// fields must agree wherever they fall. The other bytes are a bar but for
+// its high bit.
+TEST(LandscapeTest, RowLinesOfTooManyFieldsAreKnownWhereverTheBarsFall) {
+  for (size_t length = 0; length <= 17; ++length) {
+    for (uint32_t bars = 0; bars < (1u << length); ++bars) {
+      std::string fields(length, '\xfc');
+      for (size_t i = 0; i < length; ++i) {
+        if ((bars >> i) & 1) fields[i] = '|';
+      }
+      bool placed = false;
+      SensorRow(fields, &placed);
+      ASSERT_EQ(FitsSensorRow(fields), placed) << length << " " << bars;
+    }
+  }
+}
+
 TEST(LandscapeTest, TheBundledDemoReadsWhole) {
   std::ifstream file(FERNWATCH_DEMO_LANDSCAPE, std::ios::binary);
   ASSERT_TRUE(file.good());
-  std::stringstream text;
-  text << file.rdbuf();
-  Landscape landscape = ParseLandscape(text.str());
+  std::stringstream stream;
+  stream << file.rdbuf();
+  const std::string text = stream.str();  // the landscape's rows are views of it
+  Landscape landscape = ParseLandscape(text);
   EXPECT_TRUE(landscape.unreadable.empty());
   ASSERT_FALSE(landscape.systems.empty());
   EXPECT_FALSE(landscape.systems[0].tables.empty());

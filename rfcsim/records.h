@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace rfcsim {
@@ -37,6 +38,18 @@ void Journal(const std::string& line);
 // cleared before the file is read into it: RfcSim.ini may be large.
 class FileBytes {
  public:
+  FileBytes() = default;
+  // The bytes move to their new owner and stay where they are, so views of
+  // them stay good; the owner moved from holds none.
+  FileBytes(FileBytes&& other) noexcept { *this = std::move(other); }
+  FileBytes& operator=(FileBytes&& other) noexcept {
+    if (this == &other) return *this;
+    bytes_ = std::move(other.bytes_);
+    size_ = other.size_;
+    other.size_ = 0;
+    return *this;
+  }
+
   std::string_view view() const { return std::string_view(bytes_.get(), size_); }
 
  private:

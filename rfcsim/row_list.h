@@ -3,62 +3,94 @@
 #define FERNWATCH_RFCSIM_ROW_LIST_H_
 
 #include <cstddef>
-#include <cstring>
+#include <cstdint>
+#include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+#include "rfcsim/sensor_row.h"
 
 namespace rfcsim {
 
-// Rows kept end to end in one block, so that a table of many rows costs a
-// few allocations rather than one a row. The block grows in place where
-// the C library can (a large block is moved by remapping its pages, not by
-// copying them).
+// A landscape's rows are views of the text of RfcSim.ini, which the
+// landscape keeps, so that reading a large landscape copies none of them;
+// the fields of a `row` line are placed into a row only when the row is
+// written out or looked at. Rows that a function module makes (the CPU
+// table's) are bytes of the list's own.
 class RowList {
  public:
   RowList() = default;
-  RowList(RowList&& other) noexcept;
+  RowList(RowList&& other) noexcept { *this = std::move(other); }
   RowList& operator=(RowList&& other) noexcept;
   RowList(const RowList&) = delete;
   RowList& operator=(const RowList&) = delete;
-  ~RowList();
 
-  // Inline, as is Grow, so that a row of a known width is added without a
-  // call while the block has room.
-  void Add(std::string_view row) {
-    char* start = Grow(row.size());
-    if (!row.empty()) std::memcpy(start, row.data(), row.size());
+  // Adds the row `row` is; its bytes must outlive the list.
+  void AddView(std::string_view row) {
+    // An empty view may have no bytes at all: the row then views an empty
+    // text, so that copying it with the C library stays defined.
+    Append({row.data() == nullptr ? "" : row.data(), uint64_t{row.size()} << 1});
   }
-  // Adds a row of `width` bytes `fill` and returns its start, valid until
-  // the next row is added.
+  // Adds the row that the fields of a `row` line make, fields that
+  // FitsSensorRow accepts; their bytes must outlive the list.
+  void AddSensorFields(std::string_view fields) {
+    Append({fields.data() == nullptr ? "" : fields.data(), uint64_t{fields.size()} << 1 | 1});
+  }
+  // Adds row `index` of `other` as `other` keeps it: its bytes must outlive
+  // this list too.
+  void AddRowOf(const RowList& other, size_t index) { Append(other.At(index)); }
+  // Adds a row of `width` bytes `fill` that the list keeps, and returns its
+  // start, valid as long as the list.
   char* AddFilled(size_t width, char fill);
 
-  size_t size() const { return ends_.size(); }
-  bool empty() const { return ends_.empty(); }
-  // A row's bytes; an empty row that came before any memory was taken is
-  // a view of an empty text, never of a null pointer, so that copying it
-  // with the C library stays defined.
-  std::string_view operator[](size_t index) const {
-    size_t start = index == 0 ? 0 : ends_[index - 1];
-    if (bytes_ == nullptr) return std::string_view("", 0);
-    return std::string_view(bytes_ + start, ends_[index] - start);
-  }
+  size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+
+  // The bytes of row `index`; the fields of a `row` line are placed into
+  // `scratch`, kSensorRowWidth bytes, and the view is of those. Never a
+  // view of a null pointer.
+  std::string_view Row(size_t index, char* scratch) const;
+  // Writes row `index` into `line`, `leng` bytes: the row cut there, the
+  // rest `pad`. Writes nothing outside the line.
+  void WriteRow(size_t index, char* line, size_t leng, char pad) const;
+  // Row(index) placed into the list's own scratch row: a view of a `row`
+  // line's row lasts until the list is asked for the next. For readers
+  // that look at one row at a time; the library itself uses Row and
+  // WriteRow.
+  std::string_view operator[](size_t index) const { return Row(index, scratch_); }
 
  private:
-  // Makes room for one more row of `width` bytes and returns its start.
-  char* Grow(size_t width) {
-    if (capacity_ - used_ < width) Enlarge(width);
-    char* start = bytes_ + used_;
-    used_ += width;
-    ends_.push_back(used_);
-    return start;
-  }
-  // A larger block, so that `width` more bytes fit.
-  void Enlarge(size_t width);
+  // A row: where its bytes start, and their count times two, plus one when
+  // they are the fields of a `row` line. Sixteen bytes at most, as a table
+  // may have many thousands.
+  struct Entry {
+    const char* start;
+    uint64_t tagged_size;
 
-  char* bytes_ = nullptr;
-  size_t used_ = 0;
-  size_t capacity_ = 0;
-  std::vector<size_t> ends_;  // where each row ends in bytes_
+    std::string_view bytes() const {
+      return std::string_view(start, static_cast<size_t>(tagged_size >> 1));
+    }
+    bool is_fields() const { return (tagged_size & 1) != 0; }
+  };
+  // 4 KiB of entries on a 64-bit machine. Entries are kept in chunks of
+  // this many, so that a growing list never moves those it has.
+  static const size_t kChunkEntries = 256;
+
+  void Append(Entry entry) {
+    if (size_ % kChunkEntries == 0) AddChunk();
+    chunks_.back()[size_ % kChunkEntries] = entry;
+    ++size_;
+  }
+  void AddChunk();
+  const Entry& At(size_t index) const {
+    return chunks_[index / kChunkEntries][index % kChunkEntries];
+  }
+
+  std::vector<std::unique_ptr<Entry[]>> chunks_;
+  size_t size_ = 0;
+  std::vector<std::unique_ptr<char[]>> own_rows_;  // the bytes of AddFilled's rows
+  mutable char scratch_[kSensorRowWidth];
 };
 
 }  // namespace rfcsim

@@ -1,5 +1,6 @@
 #include "rfcsim/sensor_row.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -28,6 +29,12 @@ Word BarsIn(Word bytes) {
 size_t FirstMarkedByte(Word bars) {
   Word lowest = (bars & (~bars + 1)) >> 7;
   return static_cast<size_t>((lowest * 0x0001020304050607ULL) >> 56);
+}
+
+// How many bars a result of BarsIn marks: each byte holds 0 or 1 once
+// shifted down, and multiplying by ones in every byte sums them into the top.
+size_t CountMarkedBytes(Word bars) {
+  return static_cast<size_t>(((bars >> 7) * 0x0101010101010101ULL) >> 56);
 }
 
 // Copies the field that starts at `at` to `out`, at most `room` bytes, and
@@ -72,6 +79,29 @@ bool PlaceSensorFields(std::string_view fields, char* row) {
     ++at;  // past the bar
   }
   return false;  // a seventh field follows
+}
+
+// Every `row` line of a large landscape is checked when it is read: its bars
+// are counted a word at a time, up to the sixth, and the bytes after the
+// last whole word by the word that ends the line, less those it shares with
+// the words before.
+bool FitsSensorRow(std::string_view fields) {
+  const size_t kMostBars = 5;
+  const char* at = fields.data();
+  const char* end = at + fields.size();
+  if (fields.size() < sizeof(Word)) return static_cast<size_t>(std::count(at, end, '|')) <= kMostBars;
+  size_t bars = 0;
+  for (; bars <= kMostBars && static_cast<size_t>(end - at) >= sizeof(Word); at += sizeof(Word)) {
+    Word bytes;
+    std::memcpy(&bytes, at, sizeof bytes);
+    bars += CountMarkedBytes(BarsIn(bytes));
+  }
+  size_t left = static_cast<size_t>(end - at);
+  if (bars > kMostBars || left == 0) return bars <= kMostBars;
+  Word last;
+  std::memcpy(&last, end - sizeof(Word), sizeof last);
+  Word counted = (Word(1) << (8 * (sizeof(Word) - left))) - 1;  // its first bytes
+  return bars + CountMarkedBytes(BarsIn(last) & ~counted) <= kMostBars;
 }
 
 }  // namespace rfcsim

@@ -17,6 +17,12 @@ const size_t kSensorRowWidth = 63;
 // six fields, with `row` then of no use.
 bool PlaceSensorFields(std::string_view fields, char* row);
 
+// Whether the fields of a `row` line are six at most, which is when
+// PlaceSensorFields can place them. A landscape keeps its `row` lines as
+// they are written and places their fields only when a row is written out,
+// so the lines that cannot be placed are known by this when they are read.
+bool FitsSensorRow(std::string_view fields);
+
 }  // namespace rfcsim
 
 #endif  // FERNWATCH_RFCSIM_SENSOR_ROW_H_

@@ -74,13 +74,13 @@ struct ErrorRecord {
   std::string intstat;
 };
 
-// What the last reading of RfcSim.ini found.
+// What the last reading of RfcSim.ini found. The bytes it read are the
+// landscape's.
 struct LandscapeReading {
   bool present = false;  // the file could be opened
   bool stamped = false;  // and its stamp could be had
   FileStamp stamp;
   bool settled = false;  // its times were old enough to trust
-  FileBytes text;        // the bytes read, when they were read
 };
 
 // The table the caller last asked ItFill or ItGetLine about, with what the

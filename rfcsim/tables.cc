@@ -1,7 +1,7 @@
 #include "rfcsim/tables.h"
 
+#include <cstdint>
 #include <cstdlib>
-#include <cstring>
 
 #include "rfcsim/landscape_file.h"
 #include "rfcsim/records.h"
@@ -160,16 +160,15 @@ RFC_RC InstallStructure(rfc_char_t* name, RFC_TYPE_ELEMENT* elements, unsigned e
 
 void ReplaceRows(InternalTable& table, const RowList& rows, char pad) {
   size_t leng = table.leng;
-  // The library cannot go on without memory.
+  // The library cannot go on without memory, nor with more lines than its
+  // memory can count: on a 32-bit system their size could wrap to a small
+  // block that the rows would then overrun.
+  if (leng != 0 && rows.size() > SIZE_MAX / leng) std::abort();
   if (!table.lines.Reset(rows.size() * leng)) std::abort();
   table.fill = static_cast<unsigned>(rows.size());
+  if (leng == 0) return;  // lines of no bytes have no memory to write in
   char* line = table.lines.get();
-  for (size_t i = 0; i < rows.size(); ++i, line += leng) {
-    std::string_view content = rows[i];
-    size_t kept = content.size() < leng ? content.size() : leng;
-    std::memcpy(line, content.data(), kept);
-    std::memset(line + kept, pad, leng - kept);
-  }
+  for (size_t i = 0; i < rows.size(); ++i, line += leng) rows.WriteRow(i, line, leng, pad);
 }
 
 }  // namespace rfcsim
