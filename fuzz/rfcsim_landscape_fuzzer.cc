@@ -23,7 +23,7 @@ void ExpectLinesOf(const rfcsim::RowList& rows) {
   FuzzExpect(entries.fill == rows.size(), "every row becomes a line");
   for (size_t i = 0; i < rows.size(); ++i) {
     std::string_view line(entries.lines.get() + i * kLineLength, kLineLength);
-    std::string_view content = rows[i].substr(0, kLineLength);
+    std::string content = rows.RowText(i).substr(0, kLineLength);
     FuzzExpect(line.substr(0, content.size()) == content, "a line begins with its row");
     FuzzExpect(line.find_first_not_of(' ', content.size()) == std::string_view::npos,
                "a line is padded with blanks");

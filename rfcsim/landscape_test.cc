@@ -138,8 +138,8 @@ TEST(LandscapeTest, TablesKeepTheirRowsInOrder) {
   ASSERT_EQ(tables.size(), 2u);
   EXPECT_EQ(tables[0].name, "ZPRTG");
   ASSERT_EQ(tables[0].rows.size(), 3u);
-  EXPECT_EQ(tables[0].rows[1], "  free | text|");
-  EXPECT_EQ(tables[0].rows[2], "A" + std::string(62, ' '));
+  EXPECT_EQ(tables[0].rows.RowText(1), "  free | text|");
+  EXPECT_EQ(tables[0].rows.RowText(2), "A" + std::string(62, ' '));
   EXPECT_EQ(tables[1].name, "ZBRIX");
   EXPECT_TRUE(tables[1].rows.empty());
 }
@@ -162,12 +162,12 @@ TEST(LandscapeTest, ManyRowsKeepTheirContentAndOrder) {
   for (int i = 0; i < 3000; ++i) {
     std::string number = std::to_string(i);
     if (i % 2 == 0) {
-      std::string_view row = tables[0].rows[i / 2];
+      std::string row = tables[0].rows.RowText(i / 2);
       ASSERT_EQ(row.size(), 63u) << i;
       EXPECT_EQ(row.substr(0, 10), ("S" + number + std::string(10, ' ')).substr(0, 10)) << i;
       EXPECT_EQ(Trim(row.substr(45, 10)), number) << i;
     } else {
-      EXPECT_EQ(tables[1].rows[i / 2], std::string(i % 700, 'x') + number) << i;
+      EXPECT_EQ(tables[1].rows.RowText(i / 2), std::string(i % 700, 'x') + number) << i;
     }
   }
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -54,11 +55,12 @@ class RowList {
   // Writes row `index` into `line`, `leng` bytes: the row cut there, the
   // rest `pad`. Writes nothing outside the line.
   void WriteRow(size_t index, char* line, size_t leng, char pad) const;
-  // Row(index) placed into the list's own scratch row: a view of a `row`
-  // line's row lasts until the list is asked for the next. For readers
-  // that look at one row at a time; the library itself uses Row and
-  // WriteRow.
-  std::string_view operator[](size_t index) const { return Row(index, scratch_); }
+  // A copy of row `index`, for readers outside the library (tests, the
+  // fuzz target); the library itself uses Row and WriteRow.
+  std::string RowText(size_t index) const {
+    char scratch[kSensorRowWidth];
+    return std::string(Row(index, scratch));
+  }
 
  private:
   // A row: where its bytes start, and their count times two, plus one when
@@ -90,7 +92,6 @@ class RowList {
   std::vector<std::unique_ptr<Entry[]>> chunks_;
   size_t size_ = 0;
   std::vector<std::unique_ptr<char[]>> own_rows_;  // the bytes of AddFilled's rows
-  mutable char scratch_[kSensorRowWidth];
 };
 
 }  // namespace rfcsim
