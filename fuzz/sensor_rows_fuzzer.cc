@@ -3,11 +3,13 @@
 // the evaluation does after a successful read. The first byte chooses the
 // output mode (bits 0 to 2, counted round the five) and a listing run (bit 3); then come the
 // argument text and the item, each ended by a zero byte; the rest is the
-// rows, the last one filled up with blanks. A single-system document in
-// PRTG XML keeps its opening and its closing.
+// rows, the last one filled up with blanks. Whatever bytes the rows hold, a
+// single-system document in PRTG XML keeps its opening and its closing, and
+// every document in that form is well-formed pure ASCII.
 #include <string>
 
 #include "fuzz/fuzz_support.h"
+#include "fuzz/xml_check.h"
 #include "output/result_writer.h"
 #include "probes/sensor_row.h"
 #include "probes/sensor_selection.h"
@@ -57,9 +59,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SetUpRun(choice, arguments, item);
 
   EvaluateRows(input.Rest());
-  if (g_run.OutputMode->Form == DocumentForm::kPrtgXml && !g_run.ListingRun) {
+  if (g_run.OutputMode->Form != DocumentForm::kPrtgXml) return 0;
+  if (!g_run.ListingRun) {
     FuzzExpect(StartsWith(run.env.output, "\n<Prtg>\n"), "the document keeps its opening");
     FuzzExpect(EndsWith(run.env.output, "</Text>\n\n</Prtg>\n"), "the document keeps its closing");
+    FuzzExpect(IsWellFormedXml(run.env.output), "the document is well-formed pure ASCII");
+  } else {
+    // The run prints the opening before its systems and the closing after.
+    FuzzExpect(IsWellFormedXml("<Prtg>" + run.env.output + "</Prtg>"),
+               "a system's part of the document is well-formed pure ASCII");
   }
   return 0;
 }

@@ -22,16 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   RfcState().TraceSizeAtOpen =
       data[0] == 0 ? -1 : static_cast<int64_t>((trace.size() + 1) * 2 * (data[0] - 1) / 254);
   const std::string error = "Error 1014: RFC-Failure raised !";
+  FaultMessage message(error.c_str());
+  AppendTraceMessage(&message);
+  FuzzExpect(StartsWith(message.c_str(), error + " - "), "the reason follows the error text");
+  FuzzExpect(std::string(message.c_str()).find('\n') == std::string::npos,
+             "the reason is one line");
+
   std::unique_ptr<ResultWriter> writer = WriterFor(PrtgSensor());
-  writer->Append(error.c_str());
-
-  AppendTraceMessage(*writer);
-  const std::string message = writer->Content().c_str();
-  FuzzExpect(StartsWith(message, error + " - "), "the reason follows the error text");
-  FuzzExpect(message.find('\n') == std::string::npos, "the reason is one line");
-
-  DocumentText whole(writer->Content());
-  writer->SetErrorDocument(whole.c_str());
+  writer->SetErrorDocument(message.c_str());
   writer->Print();
   FuzzExpect(IsErrorDocument(run.env.output), "the reason ends in the error document");
   return 0;

@@ -40,9 +40,8 @@ void PrintProgressLines(ResultWriter& writer) {
 int EndAfterFailedCall(ResultWriter& writer, const ProbeOutcome& outcome) {
   if (outcome.RefusedOperation != nullptr)
     return EndWithRfcErrorReport(writer, outcome.RefusedOperation);
-  writer.Append(outcome.Error.c_str());
-  AppendTraceMessage(writer);
-  DocumentText message(writer.Content());
+  FaultMessage message(outcome.Error.c_str());
+  AppendTraceMessage(&message);
   writer.SetErrorDocument(message.c_str());
   writer.Print();
   CloseConnection();

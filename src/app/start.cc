@@ -96,6 +96,16 @@ FaultMessage Start(int argc, char** argv) {
   return LocateFaultMessage(LocateProfile());
 }
 
+// The located run in the flow it asks for.
+int RunFlow(const FaultMessage& start_fault, ResultWriter& writer) {
+  if (!start_fault.empty()) return EndWithErrorDocument(writer, start_fault.c_str());
+  if (!g_run.ListingRun) return RunSingleSystem(writer);
+  g_run.ProfileFile.reset();
+  FaultMessage fault = ListingFaultMessage(ReadSystemListing());
+  if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
+  return RunListing(writer);
+}
+
 }  // namespace
 
 int RunProbe(int argc, char** argv) {
@@ -103,12 +113,10 @@ int RunProbe(int argc, char** argv) {
   // The error document is the same in every form; the writer is that of
   // the front-end located, or PRTG's before one is.
   std::unique_ptr<ResultWriter> writer = WriterFor(*g_run.OutputMode);
-  if (!fault.empty()) return EndWithErrorDocument(*writer, fault.c_str());
-  if (!g_run.ListingRun) return RunSingleSystem(*writer);
-  g_run.ProfileFile.reset();
-  fault = ListingFaultMessage(ReadSystemListing());
-  if (!fault.empty()) return EndWithErrorDocument(*writer, fault.c_str());
-  return RunListing(*writer);
+  int status = RunFlow(fault, *writer);
+  // A document the caller did not get is no success.
+  if (!writer->Flush() && status == 0) return kErrorDocumentStatus;
+  return status;
 }
 
 }  // namespace fernwatch

@@ -18,6 +18,9 @@ class PrtgXmlWriter : public ResultWriter {
   void AppendTextPiece(const char* text) override { AppendXmlContent(&content(), text); }
   void AppendTextClosing() override { AppendMarkup("</Text>\n"); }
 
+  // Nothing but the document may reach PRTG's reading of standard output.
+  void PrintNote(const char* line) override { PrintToStandardError(line); }
+
   void AppendChannel(const Channel& channel, int32_t number) override {
     AppendMarkup("\n<Result><Channel>");
     AppendChannelText(channel.Name);

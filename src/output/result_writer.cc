@@ -44,7 +44,7 @@ void ResultWriter::SetErrorDocument(const char* message) {
   ended_ = true;
 }
 
-void ResultWriter::Append(const char* text) { content_.append(text); }
+void ResultWriter::Append(const char* text) { AppendTextPiece(text); }
 
 void ResultWriter::Print() {
   WriteOut(content_.c_str(), content_.size());
@@ -63,7 +63,7 @@ void ResultWriter::PrintConsole(const char* text) { WriteOut(text, std::strlen(t
 void ResultWriter::PrintDestinationFile(const char* destination) {
   FixedText<63> line;
   line.format("* SapRfc.Ini.......: %s<\n", destination);
-  PrintConsole(line.c_str());
+  PrintNote(line.c_str());
 }
 
 void ResultWriter::PrintRfcErrorReport(const RfcErrorReport& report) {
@@ -91,6 +91,10 @@ void ResultWriter::PrintField(const char* label, int indent, int width, const ch
   PrintConsole("\n");
 }
 
+bool ResultWriter::Flush() { return CurrentEnv().FlushOut(); }
+
+void ResultWriter::PrintNote(const char* line) { PrintConsole(line); }
+
 void ResultWriter::CloseEarly(const char* message) {
   if (printed_whole_) return;
   if (!printed_part_) {
@@ -107,6 +111,10 @@ void ResultWriter::CloseEarly(const char* message) {
 
 void ResultWriter::WriteOut(const char* text, size_t length) {
   CurrentEnv().WriteOut(text, length);
+}
+
+void ResultWriter::PrintToStandardError(const char* text) {
+  CurrentEnv().WriteError(text, std::strlen(text));
 }
 
 }  // namespace fernwatch

@@ -62,7 +62,9 @@ class ResultWriter {
   // XML content, in every form; the message is cut, never inside an
   // entity, so that the document keeps its closing.
   void SetErrorDocument(const char* message);
-  // Appends `text` as it is: the error text of a failed call and its reason.
+  // Appends `text` as content, as a piece of the status text is written:
+  // the error text of a failed call that a listing run leaves ahead of its
+  // summary.
   void Append(const char* text);
   void Empty() { content_.clear(); }
   const DocumentText& Content() const { return content_; }
@@ -78,7 +80,9 @@ class ResultWriter {
   // A progress line, as it is.
   void PrintConsole(const char* text);
   // "* SapRfc.Ini.......: <destination><": the logon goes through the
-  // destination's own library configuration.
+  // destination's own library configuration. A note for a person: the
+  // text forms print it with their lines, the XML form on standard error,
+  // where it cannot break the document.
   void PrintDestinationFile(const char* destination);
   // The RFC error report: "RFC error", the fields, the end lines.
   void PrintRfcErrorReport(const RfcErrorReport& report);
@@ -90,6 +94,10 @@ class ResultWriter {
   bool PrintedPartOfDocument() const { return printed_part_; }
   // Whether the document has been printed up to its closing.
   bool PrintedWholeDocument() const { return printed_whole_; }
+
+  // Hands all that was printed to the caller. False when any of it could
+  // not be written: the caller did not get the document.
+  bool Flush();
 
   // Ends the document wherever the run stands, well-formed, with `message`
   // for the caller: as the error document when none of the document has
@@ -107,6 +115,11 @@ class ResultWriter {
   virtual void AppendTextClosing() = 0;
   // `number` counts this channel among all of the run's, from 1.
   virtual void AppendChannel(const Channel& channel, int32_t number) = 0;
+  // A line beside the document, not part of any form: with the other
+  // lines on standard output, unless the form says otherwise.
+  virtual void PrintNote(const char* line);
+  // Writes `text` to standard error.
+  void PrintToStandardError(const char* text);
 
   DocumentText& content() { return content_; }
 

@@ -162,12 +162,17 @@ TEST_F(ResultWriterTest, TheDocumentNeverOverflowsAndAnErrorDocumentKeepsItsClos
   EXPECT_EQ("</Text>\n</Prtg>\n", document.substr(document.size() - 16));
 }
 
-// Wherever the cut falls, it falls between two entities, never inside one.
+// Wherever the cut falls, it falls between two entities or references,
+// never inside one.
 TEST_F(ResultWriterTest, TheCutOfAnErrorDocumentKeepsEveryEntityWhole) {
   const std::string opening = "<Prtg>\n<Error>1</Error>\n<Text>";
   const std::string closing = "</Text>\n</Prtg>\n";
-  for (char special : {'&', '<', '>'}) {
-    const std::string entity = special == '&' ? "&amp;" : special == '<' ? "&lt;" : "&gt;";
+  for (char special : {'&', '<', '>', '\xf6', '\x80'}) {
+    const std::string entity = special == '&'      ? "&amp;"
+                               : special == '<'    ? "&lt;"
+                               : special == '>'    ? "&gt;"
+                               : special == '\xf6' ? "&#xF6;"
+                                                   : "&#x20AC;";
     for (size_t lead = 0; lead < entity.size(); ++lead) {
       writer_->SetErrorDocument((std::string(lead, 'x') + std::string(5000, special)).c_str());
       std::string document = writer_->Content().c_str();

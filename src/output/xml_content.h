@@ -1,54 +1,47 @@
-// Text written as XML content of the PRTG document: "&", "<" and ">" become
-// the entities "&amp;", "&lt;" and "&gt;", so that no text from a table, a
-// profile or a trace file can break the markup around it.
+// Text written as XML content of a PRTG document. Whatever bytes a table,
+// a profile, the arguments or a trace file hold, the document stays pure
+// ASCII and well-formed: each text is decoded from the probe's code page
+// (platform/code_page.h); "&", "<" and ">" become "&amp;", "&lt;" and
+// "&gt;"; every character above 0x7E becomes a numeric character reference
+// such as "&#xF6;"; a character that cannot be converted becomes "?"; and
+// a control character other than TAB, LF and CR becomes a blank. A text of
+// printable ASCII, TAB, LF and CR is written as it is.
 #ifndef FERNWATCH_OUTPUT_XML_CONTENT_H_
 #define FERNWATCH_OUTPUT_XML_CONTENT_H_
 
-#include <array>
 #include <cstring>
 
 #include "fixed_text.h"
 
 namespace fernwatch {
 
-// The entity that stands for `c` in XML content, or null when `c` stands
-// for itself.
-const char* XmlEntityOf(char c);
+// How one character of a text is written.
+struct XmlCharacter {
+  char written[12];  // zero-terminated: the character, an entity or a reference
+  size_t length;     // of `written`
+  size_t taken;      // bytes of the text it stands for
+};
 
-// For each byte, whether it is written as it is: every byte but "&", "<",
-// ">" and the zero that ends a text.
-extern const std::array<bool, 256> kWrittenAsItIs;
+// The first character of `text`, of `length` bytes (at least one).
+XmlCharacter XmlCharacterAt(const char* text, size_t length);
 
-// Appends at most `count` characters of `text` (fewer at its zero byte) to
-// `target`, with "&", "<" and ">" as entities. Stops before the first
-// character whose written form would take the target more than `room`
-// characters further, or past its capacity: a cut text keeps every entity
-// whole.
+// Appends at most `count` bytes of `text` (fewer at its zero byte) to
+// `target` as XML content: the text is cut first, then converted. Stops
+// before the first character whose written form would take the target
+// more than `room` characters further, or past its capacity: a cut text
+// keeps every entity and reference whole.
 template <size_t N>
 void AppendXmlContent(FixedText<N>* target, const char* text, size_t count, size_t room) {
   const size_t free = N - target->size();
   size_t left = room < free ? room : free;  // characters that may still be written
+  const size_t length = strnlen(text, count);
   size_t at = 0;
-  while (at < count && text[at] != '\0') {
-    // Runs of characters that stand for themselves go in one piece: a
-    // table's rows pass here by the thousand.
-    size_t end = at;
-    while (end < count && kWrittenAsItIs[static_cast<unsigned char>(text[end])]) ++end;
-    if (end > at) {
-      const size_t run = end - at;
-      const size_t taken = run < left ? run : left;
-      target->append_measured(text + at, taken);
-      if (taken < run) return;
-      left -= taken;
-      at = end;
-      continue;
-    }
-    const char* entity = XmlEntityOf(text[at]);
-    const size_t length = std::strlen(entity);
-    if (length > left) return;
-    target->append_measured(entity, length);
-    left -= length;
-    ++at;
+  while (at < length) {
+    const XmlCharacter character = XmlCharacterAt(text + at, length - at);
+    if (character.length > left) return;
+    target->append_measured(character.written, character.length);
+    left -= character.length;
+    at += character.taken;
   }
 }
 

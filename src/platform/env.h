@@ -1,5 +1,6 @@
 // The one seam between the probe and the operating system: files, the
-// program's own directory, the local time, standard output and the exit.
+// program's own directory, the local time, standard output and standard
+// error, and the exit.
 // Everything else in the program works on Windows path texts and plain
 // memory; tests install their own Env to watch or steer these effects.
 #ifndef FERNWATCH_PLATFORM_ENV_H_
@@ -76,6 +77,11 @@ class Env {
   // Writes `length` bytes of `text` to standard output.
   virtual void WriteOut(const char* text, size_t length) = 0;
   void WriteOut(const char* text) { WriteOut(text, std::strlen(text)); }
+  // Hands what standard output holds to the caller. False when any write
+  // of standard output failed (a full disk, a closed stream).
+  virtual bool FlushOut() = 0;
+  // Writes `length` bytes of `text` to standard error.
+  virtual void WriteError(const char* text, size_t length) = 0;
   [[noreturn]] virtual void Exit(int status) = 0;
 };
 

@@ -196,6 +196,13 @@ class PosixEnv : public Env {
     std::fwrite(text, 1, length, stdout);
   }
 
+  bool FlushOut() override { return std::fflush(stdout) == 0 && !std::ferror(stdout); }
+
+  void WriteError(const char* text, size_t length) override {
+    std::fwrite(text, 1, length, stderr);
+    std::fflush(stderr);
+  }
+
   [[noreturn]] void Exit(int status) override {
     std::fflush(stdout);
     std::exit(status);

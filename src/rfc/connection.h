@@ -5,6 +5,7 @@
 #ifndef FERNWATCH_RFC_CONNECTION_H_
 #define FERNWATCH_RFC_CONNECTION_H_
 
+#include "config/config_fault.h"
 #include "output/result_writer.h"
 #include "rfc/rfc_library.h"
 
@@ -42,10 +43,10 @@ void SAP_API ReportRfcError(rfc_char_t* operation);
 // status 1.
 void WriteRfcErrorReport(ResultWriter& writer, const char* operation);
 
-// Appends to the document of `writer` the reason of the last failure that
-// "Dev_Rfc.Trc" received since the last open; the whole file is read when
-// it has become shorter since.
-void AppendTraceMessage(ResultWriter& writer);
+// Appends to `message` the reason of the last failure that "Dev_Rfc.Trc"
+// received since the last open (" - " and its text); the whole file is
+// read when it has become shorter since.
+void AppendTraceMessage(FaultMessage* message);
 
 // One line of the probe's own trace ("Fernwatch.Trc"), written only when
 // the argument text asks for it (AsksForTrace).

@@ -5,6 +5,7 @@
 #include "rfc/connection.h"
 #include "run_state.h"
 #include "support/fake_env.h"
+#include "support/front_end_named.h"
 #include "rfc/rfc_state.h"
 #include "support/rfc_layer_test.h"
 
@@ -81,9 +82,21 @@ TEST_F(OpenConnectionTest, DestinationFileBecomesSapRfcIniAndTheStringIsUsed) {
   dir_.Write("SapRfc.PRD", configuration);
   dir_.Write("SapRfc.ini", "DEST=PRD ASHOST=stale SYSNR=99 and a longer old content\n");
   EXPECT_NE(0u, OpenConnection(*writer_));
-  EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.output);
+  // A note beside the document: never in front of or inside the XML.
+  EXPECT_EQ("", env_.output);
+  EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.errors);
   EXPECT_EQ(configuration, dir_.Read("SapRfc.ini"));
   EXPECT_EQ("RfcOpenEx \"CLIENT=100 USER=MONITOR PASSWD=secret LANG=D DEST=PRD\"\n", Journal());
+
+  // The text reports keep it among their lines.
+  for (const char* text_form : {"Quorvane", "Maltrex"}) {
+    env_.errors.clear();
+    std::unique_ptr<ResultWriter> writer = WriterFor(FrontEndNamed(text_form));
+    EXPECT_NE(0u, OpenConnection(*writer));
+    EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.output);
+    EXPECT_EQ("", env_.errors);
+    env_.output.clear();
+  }
 }
 
 // Whether the copy cannot be written or cannot replace the old file, no
@@ -92,11 +105,11 @@ TEST_F(OpenConnectionTest, NoOpenWhenSapRfcIniCannotBeWritten) {
   dir_.Write("SapRfc.PRD", "DEST=PRD ASHOST=prdhost SYSNR=00\n");
   dir_.Write("SapRfc.ini", "DEST=PRD ASHOST=stale SYSNR=99\n");
   for (bool write_fails : {true, false}) {
-    env_.output.clear();
+    env_.errors.clear();
     env_.fail().write = write_fails;
     env_.fail().replace = !write_fails;
     EXPECT_EQ(0u, OpenConnection(*writer_));
-    EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.output);
+    EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.errors);
     EXPECT_EQ("", Journal());
     EXPECT_EQ("DEST=PRD ASHOST=stale SYSNR=99\n", dir_.Read("SapRfc.ini"));
     EXPECT_TRUE(SystemEnv().LockWorkingDirectory(0) != nullptr) << "the lock is left free";
@@ -108,11 +121,11 @@ TEST_F(OpenConnectionTest, NoOpenWhenSapRfcIniCannotBeWritten) {
 TEST_F(OpenConnectionTest, ThePollOpensWithOrWithoutTheLockAndLeavesItFree) {
   dir_.Write("SapRfc.PRD", "DEST=PRD ASHOST=prdhost SYSNR=00\n");
   for (bool lock_fails : {false, true}) {
-    env_.output.clear();
+    env_.errors.clear();
     dir_.Write("journal.txt", "");
     env_.fail().lock = lock_fails;
     EXPECT_NE(0u, OpenConnection(*writer_)) << lock_fails;
-    EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.output);
+    EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.errors);
     EXPECT_EQ("RfcOpenEx \"CLIENT=100 USER=MONITOR PASSWD=secret LANG=D DEST=PRD\"\n", Journal());
     EXPECT_TRUE(SystemEnv().LockWorkingDirectory(0) != nullptr) << "released after the open";
   }

@@ -78,11 +78,11 @@ void ReadLastMessage(InputFile& file, TraceMessage* message) {
 
 }  // namespace
 
-void AppendTraceMessage(ResultWriter& writer) {
+void AppendTraceMessage(FaultMessage* reason) {
   const uint64_t start = StartOfThisRun();
   std::unique_ptr<InputFile> file = CurrentEnv().OpenText(kLibraryTraceFile);
   if (!file) {
-    writer.Append(" - Look for Trace-File");
+    reason->append(" - Look for Trace-File");
     return;
   }
   TraceMessage message;
@@ -90,11 +90,11 @@ void AppendTraceMessage(ResultWriter& writer) {
   file.reset();
 
   if (message.empty()) {
-    writer.Append(" - Please Check Trace-File !");
+    reason->append(" - Please Check Trace-File !");
     return;
   }
-  writer.Append(" - ");
-  writer.Append(message.c_str());
+  reason->append(" - ");
+  reason->append(message);
 }
 
 }  // namespace fernwatch

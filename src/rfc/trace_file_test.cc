@@ -45,13 +45,12 @@ TEST_F(AppendTraceMessageTest, TakesTheLastTextOfTheLastBlock) {
   };
   for (const Case& c : cases) {
     ResetRfcState();
-    writer_->Empty();
     FakeEnv env;
     ScratchDirectory dir;
     if (!c.trace.empty()) dir.Write("Dev_Rfc.Trc", c.trace);
-    writer_->Append("Error 1014: RFC-Failure raised !");
-    AppendTraceMessage(*writer_);
-    EXPECT_EQ("Error 1014: RFC-Failure raised !" + c.appended, writer_->Content().c_str())
+    FaultMessage message("Error 1014: RFC-Failure raised !");
+    AppendTraceMessage(&message);
+    EXPECT_EQ("Error 1014: RFC-Failure raised !" + c.appended, message.c_str())
         << c.trace;
     EXPECT_EQ(!c.trace.empty(), dir.Exists("Dev_Rfc.Trc")) << "the file is left where it is";
   }
@@ -82,16 +81,14 @@ TEST_F(AppendTraceMessageTest, OnlyWhatWasWrittenSinceTheOpenCounts) {
   };
   for (const Case& c : cases) {
     ResetRfcState();
-    writer_->Empty();
     FakeEnv env;
     ScratchDirectory dir;
     dir.Write("Dev_Rfc.Trc", c.before);
     RfcState().TraceSizeAtOpen = static_cast<int64_t>(c.before.size());
     dir.Write("Dev_Rfc.Trc", c.before + c.since);
-    writer_->Append("Error 1012: Exception.: NOT_AUTHORIZED");
-    AppendTraceMessage(*writer_);
-    EXPECT_EQ("Error 1012: Exception.: NOT_AUTHORIZED" + c.appended,
-              writer_->Content().c_str())
+    FaultMessage message("Error 1012: Exception.: NOT_AUTHORIZED");
+    AppendTraceMessage(&message);
+    EXPECT_EQ("Error 1012: Exception.: NOT_AUTHORIZED" + c.appended, message.c_str())
         << c.before << "|" << c.since;
   }
 }
@@ -102,12 +99,13 @@ TEST_F(AppendTraceMessageTest, AFileShorterThanAtTheOpenIsReadFromItsStart) {
   FakeEnv env;
   ScratchDirectory dir;
   RfcState().TraceSizeAtOpen = 100000;
-  AppendTraceMessage(*writer_);
-  EXPECT_STREQ(" - Look for Trace-File", writer_->Content().c_str());
-  writer_->Empty();
+  FaultMessage message;
+  AppendTraceMessage(&message);
+  EXPECT_STREQ(" - Look for Trace-File", message.c_str());
+  message.clear();
   dir.Write("Dev_Rfc.Trc", Block("ERROR       written anew\n"));
-  AppendTraceMessage(*writer_);
-  EXPECT_STREQ(" - written anew", writer_->Content().c_str());
+  AppendTraceMessage(&message);
+  EXPECT_STREQ(" - written anew", message.c_str());
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ import os
 import shutil
 import tempfile
 import unittest
+import xml.parsers.expat
 
 import profiles
 from captured import run_captured
@@ -54,6 +55,50 @@ def program_file(name):
 def error_document(message):
     """The error document that carries `message`, with LF line ends."""
     return "<Prtg>\n<Error>1</Error>\n<Text>" + message + "</Text>\n</Prtg>\n"
+
+
+# The bytes Windows-1252 leaves unassigned: Windows maps each to the
+# control character of its number.
+_UNASSIGNED_1252 = (0x81, 0x8D, 0x8F, 0x90, 0x9D)
+
+
+def xml_content(text):
+    """`text` (bytes as latin-1 characters, in the probe's code page
+    Windows-1252) as the XML forms write it: pure ASCII, with entities,
+    character references and blanks for control characters."""
+    written = []
+    for byte in text.encode("latin-1"):
+        if byte in _UNASSIGNED_1252 or byte < 0x80:
+            code = byte
+        else:
+            code = ord(bytes([byte]).decode("cp1252"))
+        if code in (0x26, 0x3C, 0x3E):
+            written.append({0x26: "&amp;", 0x3C: "&lt;", 0x3E: "&gt;"}[code])
+        elif code < 0x20 and code not in (0x09, 0x0A, 0x0D):
+            written.append(" ")
+        elif code > 0x7E:
+            written.append("&#x%X;" % code)
+        else:
+            written.append(chr(code))
+    return "".join(written)
+
+
+def check_xml_document(output):
+    """Raises AssertionError unless `output` (bytes) is a well-formed XML
+    document of printable ASCII, TAB, LF and CR only."""
+    odd = sorted(set(b for b in output if not (0x20 <= b <= 0x7E or b in (9, 10, 13))))
+    if odd:
+        raise AssertionError("not pure ASCII: bytes %s in %r" % (odd, output[:300]))
+    parser = xml.parsers.expat.ParserCreate()
+    try:
+        parser.Parse(output, True)
+    except xml.parsers.expat.ExpatError as error:
+        raise AssertionError("not well-formed XML (%s): %r" % (error, output[:300]))
+
+
+# Front-ends that read a text report; their error documents are XML all
+# the same. In the order in which their markers are applied.
+_TEXT_FRONTENDS = ("Quorvane", "Maltrex")
 
 
 def _only_on(platform, target):
@@ -193,8 +238,25 @@ class FernwatchCase(unittest.TestCase):
 
     def run_program(self, *args, cwd=None, program_dir=None, stdin=b""):
         """Runs the probe with `args`; the working directory is the test's
-        directory unless `cwd` names another."""
-        return self._run(PROGRAM, args, cwd, program_dir, stdin)
+        directory unless `cwd` names another. Every document in an XML form
+        is held to XML's rules (check_xml_document)."""
+        result = self._run(PROGRAM, args, cwd, program_dir, stdin)
+        if self._reads_xml(args, program_dir or self.bin_dir, result):
+            check_xml_document(result.stdout)
+        return result
+
+    def _reads_xml(self, args, program_dir, result):
+        """Whether the run's standard output is one XML document: no
+        progress lines (markers) and no RFC error report, and either an
+        XML form or the error document, which is XML in every form."""
+        argument_text = " ".join(args[1:3])
+        if any(marker in argument_text for marker in "#@$%") or result.status == 1:
+            return False
+        if result.stdout.startswith(self.expected("<Prtg>\n<Error>1</Error>")):
+            return True
+        designated = [name for name in FRONTENDS
+                      if os.path.exists(os.path.join(program_dir, name + ".Frontend"))]
+        return not designated or designated[-1] not in _TEXT_FRONTENDS
 
     def run_profile_tool(self, *args, cwd=None, stdin=b""):
         return self._run(PROFILE_TOOL, args, cwd, None, stdin)
@@ -229,12 +291,12 @@ class FernwatchCase(unittest.TestCase):
             text = text.replace("\n", "\r\n")
         return text.encode("latin-1")
 
-    def assertOutput(self, result, stdout, status):
-        """Standard output byte for byte, the exit status, and nothing on
-        standard error."""
+    def assertOutput(self, result, stdout, status, stderr=""):
+        """Standard output byte for byte, the exit status, and standard
+        error (nothing unless `stderr` says)."""
         self.assertEqual(
             (result.stdout, result.status, result.stderr),
-            (self.expected(stdout), status, b""),
+            (self.expected(stdout), status, self.expected(stderr)),
             "in %s" % self.dir)
 
     def assertErrorDocument(self, result, message):

@@ -52,6 +52,8 @@ def open_failed(destination="PRD"):
 
 
 def saprfc_line(destination="PRD"):
+    """The note that the logon goes through SapRfc.ini: on standard error
+    in the XML forms, where it cannot break the document."""
     return "* SapRfc.Ini.......: %s<\n" % destination
 
 
@@ -184,7 +186,7 @@ class ConnectionTest(harness.FernwatchCase):
                 self.write_bytes("SapRfc.ini", b"an older, longer configuration\r\n" * 400)
                 self.write_bytes("SapRfc.PRD", content)
                 result = self.run_program("PRD", "USERS")
-                self.assertOutput(result, saprfc_line() + document, status)
+                self.assertOutput(result, document, status, stderr=saprfc_line())
                 self.assertEqual(self.read_bytes("SapRfc.ini"), content)
                 self.assertEqual(self.journal("RfcOpen"), [
                     'RfcOpenEx "CLIENT=100 USER=MONITOR PASSWD=secret LANG=D DEST=PRD"'])
@@ -196,7 +198,7 @@ class ConnectionTest(harness.FernwatchCase):
         self.write_bytes("SapRfc.PRD", saprfc_entry())
         os.mkdir(self.path("SapRfc.ini"))
         result = self.run_program("PRD", "USERS")
-        self.assertOutput(result, saprfc_line() + open_failed(), 2)
+        self.assertOutput(result, open_failed(), 2, stderr=saprfc_line())
         self.assertEqual(self.journal("RfcOpen"), [])
         self.assertEqual(self.saprfc_files(), ["SapRfc.ini"])
 
@@ -226,7 +228,7 @@ class ConnectionTest(harness.FernwatchCase):
             for destination in ("PRD", "QAS") * runs:
                 result = self.run_program(destination, "USERS")
                 document = ok_document().replace("(PRD)", "(%s)" % destination)
-                self.assertOutput(result, saprfc_line(destination) + document, 0)
+                self.assertOutput(result, document, 0, stderr=saprfc_line(destination))
         finally:
             self.write_bytes("reader.stop", b"")
             reader.wait(harness.RUN_SECONDS)
@@ -239,7 +241,8 @@ class ConnectionTest(harness.FernwatchCase):
     def test_rfc_error_report(self):
         connection_error = ("RFC_ERROR_COMMUNICATION", "CONNECT_FAILED")
         cases = (
-            # (system settings, library settings, SapRfc.PRD, before, report fields)
+            # (system settings, library settings, SapRfc.PRD, standard error,
+            # report fields)
             (["fail = open handler"], [], None, "",
              ("RfcOpen",) + connection_error + ("RfcOpen", "RfcOpen")),
             (["fail = open handler gateway sapgw00 down"], [], None, "",
@@ -250,13 +253,13 @@ class ConnectionTest(harness.FernwatchCase):
              ("ItCreate TF_CPU_ALL", "RFC_ERROR_PROGRAM", "ItCreate TF_CPU_ALL failed",
               "internal table TF_CPU_ALL not created", "ItCreate TF_CPU_ALL")),
         )
-        for system, library, saprfc, before, fields in cases:
+        for system, library, saprfc, note, fields in cases:
             with self.subTest(system=system, library=library, saprfc=saprfc is not None):
                 self.prepare(system, library)
                 if saprfc is not None:
                     self.write_bytes("SapRfc.PRD", saprfc)
                 result = self.run_program("PRD", "USERS")
-                self.assertOutput(result, before + rfc_error_report(*fields), 1)
+                self.assertOutput(result, rfc_error_report(*fields), 1, stderr=note)
 
     # --- the reason from Dev_Rfc.Trc ----------------------------------
 
@@ -319,18 +322,18 @@ class ConnectionTest(harness.FernwatchCase):
         cases = (
             # (arguments, SapRfc.PRD, standard output, status, lines after the start)
             ("USERS,SYSLOG", None, ok_document(), 0, ["1 RfcOpen called "] + calls),
-            ("USERS,syslog", saprfc_entry(), saprfc_line() + ok_document(), 0,
-             ["1 RfcOpenEx called "] + calls),
-            ("USERS,SYSLOG", b"", saprfc_line() + open_failed(), 2, ["0 RfcOpenEx called "]),
+            ("USERS,syslog", saprfc_entry(), ok_document(), 0, ["1 RfcOpenEx called "] + calls),
+            ("USERS,SYSLOG", b"", open_failed(), 2, ["0 RfcOpenEx called "]),
             ("USERS", None, ok_document(), 0, None),
         )
         for args, saprfc, stdout, status, lines in cases:
+            note = saprfc_line() if saprfc is not None else ""
             with self.subTest(args=args, saprfc=saprfc):
                 self.prepare()
                 if saprfc is not None:
                     self.write_bytes("SapRfc.PRD", saprfc)
                 result = self.run_program("PRD", args)
-                self.assertOutput(result, stdout, status)
+                self.assertOutput(result, stdout, status, stderr=note)
                 if lines is None:
                     self.assertFalse(os.path.exists(self.path("Fernwatch.Trc")))
                     continue

@@ -59,6 +59,9 @@ class FakeEnv : public Env {
   ClockTime LocalTime() override { return clock; }
   using Env::WriteOut;
   void WriteOut(const char* text, size_t length) override { output.append(text, length); }
+  // False while `failing_output` is set, as after a write to a full disk.
+  bool FlushOut() override { return !failing_output; }
+  void WriteError(const char* text, size_t length) override { errors.append(text, length); }
   [[noreturn]] void Exit(int status) override { throw ProcessExit{status}; }
 
   // Switched by the test; files already open see a change at once.
@@ -67,6 +70,8 @@ class FakeEnv : public Env {
   ClockTime clock = {9, 5, 17};
   std::set<std::string> beside_program;
   std::string output;
+  std::string errors;  // standard error
+  bool failing_output = false;
   // When set, path texts rooted at a drive or a backslash (C:\PRTG_Path.Txt,
   // \Program Files\...) name files below this directory instead of the root.
   std::string drive_root;

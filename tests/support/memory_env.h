@@ -41,12 +41,15 @@ class MemoryEnv : public Env {
   ClockTime LocalTime() override { return clock; }
   using Env::WriteOut;
   void WriteOut(const char* text, size_t length) override { output.append(text, length); }
+  bool FlushOut() override { return true; }
+  void WriteError(const char* text, size_t length) override { errors.append(text, length); }
   [[noreturn]] void Exit(int status) override { throw ProcessExit{status}; }
 
   std::map<std::string, std::string> files;
   std::set<std::string> beside_program;
   ClockTime clock = {9, 5, 17};
   std::string output;
+  std::string errors;  // standard error
 
  private:
   Env* previous_;
