@@ -11,6 +11,7 @@
 #include "fixed_text.h"
 #include "platform/directory_lock.h"
 #include "platform/env.h"
+#include "platform/watchdog.h"
 
 namespace fernwatch {
 namespace {
@@ -83,6 +84,10 @@ bool MoveIntoPlace(const char* from, const char* to) {
   return false;
 }
 
+uint64_t HundredNanoseconds(const FILETIME& time) {
+  return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
 class WinEnv : public Env {
  public:
   std::unique_ptr<InputFile> OpenText(const char* path) override { return Open(path, "r"); }
@@ -140,6 +145,20 @@ class WinEnv : public Env {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   }
 
+  // From the creation time Windows keeps for the process.
+  int64_t ProcessMilliseconds() override {
+    FILETIME created, exited, kernel, user, now;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+    GetSystemTimeAsFileTime(&now);
+    int64_t elapsed = static_cast<int64_t>(HundredNanoseconds(now) - HundredNanoseconds(created));
+    return elapsed < 0 ? 0 : elapsed / 10000;
+  }
+
+  std::unique_ptr<Watchdog> StartWatchdog(int64_t milliseconds, void (*expire)(void*),
+                                          void* context) override {
+    return StartSystemWatchdog(milliseconds, expire, context);
+  }
+
   ClockTime LocalTime() override {
     SYSTEMTIME now;
     GetLocalTime(&now);
@@ -160,6 +179,13 @@ class WinEnv : public Env {
   [[noreturn]] void Exit(int status) override {
     std::fflush(stdout);
     std::exit(status);
+  }
+
+  [[noreturn]] void EndAtOnce(int status) override {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    TerminateProcess(GetCurrentProcess(), static_cast<UINT>(status));
+    ExitProcess(static_cast<UINT>(status));  // not reached
   }
 
  private:
