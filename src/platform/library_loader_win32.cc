@@ -184,8 +184,10 @@ void DescribeFailedLoad(const char* file, DWORD code, LibraryFault* fault) {
 
 LibraryHandle LoadSharedLibrary(const char* file, LibraryFault* fault) {
   *fault = LibraryFault();
-  // A poll runs unattended: no message box may wait for a person.
-  SetErrorMode(SEM_FAILCRITICALERRORS);
+  // A poll runs unattended: no message box may wait for a person. The
+  // modes the process was started with are kept.
+  UINT started_with = SetErrorMode(SEM_FAILCRITICALERRORS);
+  SetErrorMode(started_with | SEM_FAILCRITICALERRORS);
   HMODULE library = LoadLibraryA(file);
   if (library == nullptr) DescribeFailedLoad(file, GetLastError(), fault);
   return library;
