@@ -7,6 +7,7 @@
 #include "config/profile_reader.h"
 #include "probes/probes.h"
 #include "rfc/connection.h"
+#include "rfc/rfc_functions.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -69,6 +70,9 @@ int RunSingleSystem(ResultWriter& writer) {
   FaultMessage fault = ReadProfile();
   if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
   TracePoint(0, "program started", g_run.ProgramPath);
+  // The library is loaded at its first call.
+  fault = RfcLibraryFaultMessage(LoadRfcLibrary());
+  if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
   RegisterRfcEnvironment(writer);
   TracePoint(0, "RfcEnvironment called", "");
   writer.Empty();

@@ -11,6 +11,7 @@
 #include "config/listing_file.h"
 #include "config/locate.h"
 #include "output/result_writer.h"
+#include "rfc/rfc_functions.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -102,6 +103,10 @@ int RunFlow(const FaultMessage& start_fault, ResultWriter& writer) {
   if (!g_run.ListingRun) return RunSingleSystem(writer);
   g_run.ProfileFile.reset();
   FaultMessage fault = ListingFaultMessage(ReadSystemListing());
+  if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
+  // Loaded before the document opens, a library that fails ends the run
+  // with an error document of its own rather than inside an open one.
+  fault = RfcLibraryFaultMessage(LoadRfcLibrary());
   if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
   return RunListing(writer);
 }

@@ -27,6 +27,7 @@ def main():
     parser.add_argument("--platform", choices=("native", "windows"), required=True)
     parser.add_argument("--bin", required=True, help="the installed bin folder")
     parser.add_argument("--prefix", help="the Wine prefix (windows)")
+    parser.add_argument("--other-bin", help="the other Windows build's bin folder (windows)")
     parser.add_argument("module")
     args = parser.parse_args()
 
@@ -43,7 +44,7 @@ def main():
               "the Debian package wine32:i386, then let ctest make the Wine prefix anew"
               % (program, wine.LOADER_32))
         return 1
-    harness.configure(args.platform, args.bin, args.prefix)
+    harness.configure(args.platform, args.bin, args.prefix, args.other_bin)
 
     suite = unittest.defaultTestLoader.loadTestsFromModule(importlib.import_module(args.module))
     if suite.countTestCases() == 0:
