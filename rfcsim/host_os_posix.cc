@@ -1,7 +1,6 @@
 #include "rfcsim/host_os.h"
 
 #include <sys/mman.h>
-#include <sys/stat.h>
 #include <time.h>
 
 #include <cstdint>
@@ -10,15 +9,6 @@
 namespace rfcsim {
 
 namespace {
-
-const long long kNanosecond = 1;
-const long long kSecond = 1000000000 * kNanosecond;
-// The coarsest grain of file times in use (FAT keeps two seconds).
-const long long kSettleTime = 2 * kSecond;
-
-long long Nanoseconds(const struct timespec& time) {
-  return static_cast<long long>(time.tv_sec) * kSecond + time.tv_nsec;
-}
 
 // Blocks from this size on are worth a mapping of their own in large pages.
 const size_t kLargePage = size_t{2} << 20;
@@ -64,21 +54,6 @@ void FreeLineMemory(char* memory, size_t size) {
   } else {
     std::free(memory);
   }
-}
-
-bool StampOfOpenFile(std::FILE* file, FileStamp* stamp, bool* settled) {
-  struct stat status;
-  if (fstat(fileno(file), &status) != 0) return false;
-  stamp->volume = static_cast<unsigned long long>(status.st_dev);
-  stamp->file = static_cast<unsigned long long>(status.st_ino);
-  stamp->size = static_cast<unsigned long long>(status.st_size);
-  stamp->written = Nanoseconds(status.st_mtim);
-  stamp->changed = Nanoseconds(status.st_ctim);
-  struct timespec now;
-  clock_gettime(CLOCK_REALTIME, &now);
-  long long latest = stamp->written > stamp->changed ? stamp->written : stamp->changed;
-  *settled = Nanoseconds(now) - latest >= kSettleTime;
-  return true;
 }
 
 void WaitMilliseconds(int milliseconds) {

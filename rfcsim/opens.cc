@@ -149,7 +149,7 @@ void RouteOfOptions(const RFC_OPTIONS& options, OpenRequest* request) {
 }  // namespace
 
 RFC_HANDLE Open(RFC_OPTIONS* options) {
-  RefreshLandscape();
+  ReadLandscape();
   OpenRequest request;
   request.operation = "RfcOpen";
   if (options == nullptr) {
@@ -166,7 +166,7 @@ RFC_HANDLE Open(RFC_OPTIONS* options) {
 }
 
 RFC_HANDLE OpenEx(rfc_char_t* connect_param, RFC_ERROR_INFO_EX* error_info) {
-  RefreshLandscape();
+  ReadLandscape();
   OpenRequest request;
   request.operation = "RfcOpenEx";
   request.details = error_info;

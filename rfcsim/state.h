@@ -74,15 +74,6 @@ struct ErrorRecord {
   std::string intstat;
 };
 
-// What the last reading of RfcSim.ini found. The bytes it read are the
-// landscape's.
-struct LandscapeReading {
-  bool present = false;  // the file could be opened
-  bool stamped = false;  // and its stamp could be had
-  FileStamp stamp;
-  bool settled = false;  // its times were old enough to trust
-};
-
 // The table the caller last asked ItFill or ItGetLine about, with what the
 // landscape in force says of it. A sensor table is read line by line, and
 // this spares each line the lookups.
@@ -104,7 +95,6 @@ struct State {
   ErrorRecord last_error;
   std::string exception;  // the name RfcReceive last pointed to
   std::shared_ptr<const Landscape> landscape;  // null until first read
-  LandscapeReading reading;
   // Forgotten when its table is deleted or RfcSim.ini is read again.
   TableInUse table_in_use;
   std::set<std::string> named_lines;  // unreadable lines already in the trace

@@ -51,10 +51,6 @@ cc -O2 -static -o "$bench/alternate" bench/alternate.c
 echo "== Generating the landscapes in build/bench"
 password=$(printf 'secret\n' | "$bin/fernwatch-profile" encode)
 python3 bench/generate.py "$bench" "$password"
-# The stand-in compares a landscape written in the last two seconds byte for
-# byte at every open (docs/rfcsim.md); polls meet landscapes written long
-# before.
-sleep 2
 
 # The polls must print what the floor prints, and the listing runs must
 # process every system, or the figures below would time something else.
