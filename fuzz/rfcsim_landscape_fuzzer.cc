@@ -18,11 +18,12 @@ constexpr size_t kLineLength = 540;
 
 // Each line holds its row's content cut at the line's length, then blanks.
 void ExpectLinesOf(const rfcsim::RowList& rows) {
-  rfcsim::InternalTable entries{1, "ENTRIES", kLineLength, 0, {}};
+  rfcsim::InternalTable entries{1, "ENTRIES", kLineLength, {}};
   rfcsim::ReplaceRows(entries, rows, ' ');
-  FuzzExpect(entries.fill == rows.size(), "every row becomes a line");
+  FuzzExpect(entries.rows.size() == rows.size(), "every row becomes a line");
   for (size_t i = 0; i < rows.size(); ++i) {
-    std::string_view line(entries.lines.get() + i * kLineLength, kLineLength);
+    FuzzExpect(entries.rows[i].size() == kLineLength, "a line has the table's length");
+    std::string_view line(entries.rows[i].data(), kLineLength);
     std::string content = rows.RowText(i).substr(0, kLineLength);
     FuzzExpect(line.substr(0, content.size()) == content, "a line begins with its row");
     FuzzExpect(line.find_first_not_of(' ', content.size()) == std::string_view::npos,

@@ -48,7 +48,6 @@ void ReadLandscape() {
     std::fclose(file);
   }
   state.landscape = std::make_shared<const Landscape>(ParseLandscape(std::move(text)));
-  state.table_in_use = TableInUse();  // the settings may say otherwise now
   NameUnreadableLines(*state.landscape);
 }
 

@@ -73,8 +73,6 @@ void TraceWarnings(const std::vector<std::string>& lines) {
   AppendBlock("WARNING", body);
 }
 
-bool Journaling() { return !Settings().journal.empty(); }
-
 void Journal(const std::string& line) {
   const std::string& name = Settings().journal;
   if (name.empty()) return;

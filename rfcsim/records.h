@@ -28,9 +28,6 @@ void TraceException();
 // Appends one block naming lines of RfcSim.ini that were ignored.
 void TraceWarnings(const std::vector<std::string>& lines);
 
-// Whether the settings name a journal. Calls made once a row ask first, so
-// that without a journal they compose no line.
-bool Journaling();
 // Appends one line to the journal, when the settings name one.
 void Journal(const std::string& line);
 
