@@ -1,10 +1,11 @@
 #include "rfcsim/landscape_file.h"
 
-#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "rfcsim/records.h"
 #include "rfcsim/state.h"
+#include "rfcsim/text.h"
 
 namespace rfcsim {
 
@@ -16,8 +17,7 @@ const char kLandscapeFile[] = "RfcSim.ini";
 std::string Naming(const UnreadableLine& line) {
   std::string shown = line.text;
   size_t equals = shown.find('=');
-  if (equals != std::string::npos &&
-      EqualsIgnoringCase(Trim(std::string_view(shown).substr(0, equals)), "passwd")) {
+  if (equals != std::string::npos && EqualsIgnoringCase(Trim(shown.substr(0, equals)), "passwd")) {
     shown = shown.substr(0, equals + 1) + " ...";
   }
   return std::string(kLandscapeFile) + " line " + std::to_string(line.number) +
@@ -37,28 +37,19 @@ void NameUnreadableLines(const Landscape& landscape) {
 
 }  // namespace
 
-// The landscape keeps the bytes its rows are views of, and connections keep
-// their landscape: a reading that replaces it leaves their rows alone.
 void ReadLandscape() {
   State& state = TheState();
-  FileBytes text;
-  std::FILE* file = std::fopen(kLandscapeFile, "rb");
-  if (file != nullptr) {
-    ReadToEnd(file, 0, &text);
-    std::fclose(file);
-  }
-  state.landscape = std::make_shared<const Landscape>(ParseLandscape(std::move(text)));
-  NameUnreadableLines(*state.landscape);
+  std::string text;
+  state.landscape = ReadWholeFile(kLandscapeFile, &text) ? ParseLandscape(text) : Landscape();
+  state.landscape_read = true;
+  NameUnreadableLines(state.landscape);
 }
 
-std::shared_ptr<const Landscape> CurrentLandscape() {
-  if (TheState().landscape == nullptr) ReadLandscape();
+const Landscape& CurrentLandscape() {
+  if (!TheState().landscape_read) ReadLandscape();
   return TheState().landscape;
 }
 
-const LibrarySettings& Settings() {
-  if (TheState().landscape == nullptr) ReadLandscape();
-  return TheState().landscape->library;
-}
+const LibrarySettings& Settings() { return CurrentLandscape().library; }
 
 }  // namespace rfcsim

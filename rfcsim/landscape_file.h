@@ -4,8 +4,6 @@
 #ifndef FERNWATCH_RFCSIM_LANDSCAPE_FILE_H_
 #define FERNWATCH_RFCSIM_LANDSCAPE_FILE_H_
 
-#include <memory>
-
 #include "rfcsim/landscape.h"
 
 namespace rfcsim {
@@ -16,8 +14,8 @@ namespace rfcsim {
 void ReadLandscape();
 
 // The landscape of the last reading, reading once if nothing has been read
-// yet. Connections hold it, so a later reading leaves theirs alone.
-std::shared_ptr<const Landscape> CurrentLandscape();
+// yet. Good until the next reading: a connection keeps a copy of its system.
+const Landscape& CurrentLandscape();
 
 // The library's settings from the last reading, reading once if nothing has
 // been read yet.

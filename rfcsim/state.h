@@ -12,7 +12,6 @@
 
 #include "rfc/rfc_library.h"
 #include "rfcsim/landscape.h"
-#include "rfcsim/records.h"
 #include "rfcsim/routes.h"
 
 namespace rfcsim {
@@ -26,8 +25,7 @@ struct PendingCall {
 };
 
 struct Connection {
-  std::shared_ptr<const Landscape> landscape;  // as it was at the open
-  const SimSystem* system = nullptr;            // within `landscape`
+  SimSystem system;  // as it was at the open
   std::string destination;
   Route route;
   PendingCall pending;
@@ -63,7 +61,8 @@ struct State {
   std::map<RFC_TYPEHANDLE, Structure> structures;
   ErrorRecord last_error;
   std::string exception;  // the name RfcReceive last pointed to
-  std::shared_ptr<const Landscape> landscape;  // null until first read
+  bool landscape_read = false;
+  Landscape landscape;  // of the last reading of RfcSim.ini
   std::set<std::string> named_lines;  // unreadable lines already in the trace
 };
 

@@ -1,9 +1,11 @@
 #include "rfcsim/tables.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "rfcsim/landscape_file.h"
 #include "rfcsim/records.h"
+#include "rfcsim/text.h"
 
 namespace rfcsim {
 
@@ -105,11 +107,11 @@ RFC_RC InstallStructure(rfc_char_t* name, RFC_TYPE_ELEMENT* elements, unsigned e
   return RFC_OK;
 }
 
-void ReplaceRows(InternalTable& table, const RowList& rows, char pad) {
+void ReplaceRows(InternalTable& table, const std::vector<std::string>& rows, char pad) {
   table.rows.clear();
-  for (size_t i = 0; i < rows.size(); ++i) {
-    std::vector<char> line(table.leng);
-    rows.WriteRow(i, line.data(), table.leng, pad);
+  for (const std::string& content : rows) {
+    std::vector<char> line(table.leng, pad);
+    std::copy_n(content.begin(), std::min<size_t>(content.size(), table.leng), line.begin());
     table.rows.push_back(std::move(line));
   }
 }

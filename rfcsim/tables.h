@@ -4,6 +4,7 @@
 #define FERNWATCH_RFCSIM_TABLES_H_
 
 #include <string>
+#include <vector>
 
 #include "rfc/rfc_library.h"
 #include "rfcsim/state.h"
@@ -23,7 +24,7 @@ InternalTable* FindTable(ITAB_H itab);
 
 // Makes `rows` the table's rows, each of the table's own length: the row's
 // content cut there, the rest filled with `pad`.
-void ReplaceRows(InternalTable& table, const RowList& rows, char pad);
+void ReplaceRows(InternalTable& table, const std::vector<std::string>& rows, char pad);
 
 }  // namespace rfcsim
 
