@@ -10,7 +10,8 @@ the twelve plain names, and the stand-in beside it must export exactly
 those, no more: a program tested against extra names could still fail
 beside the vendor's DLL. The tables are read with objdump -p.
 
-Exit status 0 when both match, 1 otherwise (each difference is printed).
+Exit status 0 when both match, 77 (skipped) when the build is not
+installed, 1 otherwise (each difference is printed).
 """
 
 import os
@@ -99,6 +100,10 @@ def main(argv):
     objdump, bin_dir = argv[1], argv[2]
     program = os.path.join(bin_dir, "fernwatch.exe")
     library = os.path.join(bin_dir, LIBRARY)
+    if not os.path.isfile(program):
+        print("SKIPPED: %s is missing; build and install this Windows preset "
+              "(scripts/test.sh does)" % program)
+        return 77
     for path in (program, library):
         if not os.path.isfile(path):
             print("FAILED: %s is missing; build and install this Windows preset first" % path)
