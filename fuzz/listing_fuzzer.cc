@@ -12,7 +12,7 @@
 #include "config/item_value.h"
 #include "config/listing_file.h"
 #include "fuzz/fuzz_support.h"
-#include "output/output_mode.h"
+#include "support/front_end_named.h"
 
 namespace fernwatch {
 namespace {
@@ -21,13 +21,13 @@ const char* const kModes[] = {"EXEXML", "Quorvane", "Maltrex", "Brixtel"};
 
 void LocateListing(unsigned char choice, const std::string& arguments) {
   g_run.BannerLine.assign("* 09:05:17 SAP Fernwatch Vers 4.3 / 29.08.22");
-  g_run.ListingRun.assign("X");
+  g_run.ListingRun = true;
   g_run.ProfileName.assign(choice & 1 ? "SAP Lodestar.Gbl" : "Lodestar.Prf");
   g_run.ProfileDirectory.assign(choice & 2 ? "C:\\Sensors\\ExeXml\\" : "");
   g_run.ProfilePath.assign(g_run.ProfileDirectory);
   g_run.ProfilePath.append(g_run.ProfileName);
-  g_run.ConsoleEcho.assign(choice & 4 ? "X" : "");
-  g_run.OutputMode.assign(kModes[(choice >> 3) & 3]);
+  g_run.ConsoleEcho = (choice & 4) != 0;
+  g_run.OutputMode = &FrontEndNamed(kModes[(choice >> 3) & 3]);
   g_run.ParameterText.assign(arguments.c_str());
   g_run.TypedArgumentText.assign(arguments.c_str());
   g_run.ArgumentText.assign(arguments.c_str());
@@ -48,9 +48,10 @@ void RunOverMissingProfiles(MemoryEnv& env) {
       "NoSystems=" + std::to_string(EntriesOf(g_run.SystemList)) + ", Processed=0, Failed=0";
   env.files.clear();
   env.output.clear();
-  FuzzExpect(ExitStatusOf([] { RunListing(); }) == 0, "a listing run ends with exit status 0");
+  std::unique_ptr<ResultWriter> writer = WriterFor(*g_run.OutputMode);
+  FuzzExpect(RunListing(*writer) == 0, "a listing run ends with exit status 0");
   // The Maltrex report of one channel's bare value drops the summary.
-  if (CurrentForm() == DocumentForm::kMaltrex && SelectsChannel()) return;
+  if (g_run.OutputMode->Form == DocumentForm::kMaltrex && SelectsChannel()) return;
   FuzzExpect(env.output.find(summary) != std::string::npos, "every listed system is counted");
 }
 

@@ -26,7 +26,7 @@ void ExpectSensorDirectory() {
   tail.to_upper();
   FuzzExpect(tail.equals("EXEXML\\"), "a located profile lies in an ExeXml directory");
   FuzzExpect(g_run.ProfileFile != nullptr, "a located profile is open");
-  FuzzExpect(g_run.OutputMode.equals("EXEXML"), "a located sensor reports in PRTG XML");
+  FuzzExpect(g_run.OutputMode == &PrtgSensor(), "a located sensor reports in PRTG XML");
 }
 
 }  // namespace
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     run.env.files["C:\\PRTG_Path.Txt"] = std::string(reinterpret_cast<const char*>(data), size);
   for (const char* profile : kProfiles) run.env.files[profile] = "Destination: PRD\n";
   g_run.ProfileName.assign("PRD");
-  g_run.OutputMode.assign("EXEXML");
+  g_run.OutputMode = &PrtgSensor();
 
   LocateFault fault = CompleteProfileName();
   if (!fault.Failed()) fault = LocateProfile();

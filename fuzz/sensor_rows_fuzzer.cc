@@ -1,48 +1,47 @@
 // The rows of a customer table of user sensors, 540 bytes each as the
 // library hands them over, evaluated into channels and the status text as
 // the evaluation does after a successful read. The first byte chooses the
-// output mode (bits 0 to 2) and a listing run (bit 3); then come the
+// output mode (bits 0 to 2, counted round the five) and a listing run (bit 3); then come the
 // argument text and the item, each ended by a zero byte; the rest is the
 // rows, the last one filled up with blanks. A single-system document in
 // PRTG XML keeps its opening and its closing.
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "output/output_mode.h"
-#include "output/result_document.h"
+#include "output/result_writer.h"
 #include "probes/sensor_row.h"
 #include "probes/sensor_selection.h"
+#include "support/front_end_named.h"
 
 namespace fernwatch {
 namespace {
 
-const char* const kModes[] = {"EXEXML", "Tessiva", "Brixtel", "Quorvane", "Maltrex", "Other"};
+const char* const kModes[] = {"EXEXML", "Tessiva", "Brixtel", "Quorvane", "Maltrex"};
 
 void SetUpRun(unsigned char choice, const std::string& arguments, const std::string& item) {
-  g_run.OutputMode.assign(kModes[(choice & 7) % 6]);
-  g_run.ListingRun.assign(choice & 8 ? "X" : "");
+  g_run.OutputMode = &FrontEndNamed(kModes[(choice & 7) % 5]);
+  g_run.ListingRun = (choice & 8) != 0;
   g_run.TypedArgumentText.assign(arguments.c_str());
   g_run.ArgumentText.assign(arguments.c_str());
   g_run.ArgumentText.to_upper();
   g_run.ItemId.assign(item.c_str());
-  g_run.SystemLabel.assign("PRD");
-  g_run.SensorFound.assign(".");
   g_run.Profile.Destination.assign("PRD");
 }
 
 void EvaluateRows(const std::string& rows) {
-  SensorSelection selection = CurrentSelection();
+  std::unique_ptr<ResultWriter> writer = WriterFor(*g_run.OutputMode);
+  SensorSelection selection = CurrentSelection("PRD");
   if (!selection.Listing) {
-    BeginDocument();
-    PrintDocument();
+    writer->BeginDocument();
+    writer->Print();
   }
   for (size_t at = 0; at < rows.size(); at += kSensorRowLength) {
     std::string row = rows.substr(at, kSensorRowLength);
     row.resize(kSensorRowLength, ' ');
-    EvaluateSensorRow(CutSensorRow(row.data()), &selection);
+    EvaluateSensorRow(CutSensorRow(row.data()), &selection, *writer);
   }
-  WriteSensorStatusText(selection);
-  PrintDocument();
+  WriteSensorStatusText(selection, *writer);
+  writer->Print();
 }
 
 }  // namespace
@@ -58,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SetUpRun(choice, arguments, item);
 
   EvaluateRows(input.Rest());
-  if (CurrentForm() == DocumentForm::kPrtgXml && !IsSet(g_run.ListingRun)) {
+  if (g_run.OutputMode->Form == DocumentForm::kPrtgXml && !g_run.ListingRun) {
     FuzzExpect(StartsWith(run.env.output, "\n<Prtg>\n"), "the document keeps its opening");
     FuzzExpect(EndsWith(run.env.output, "</Text>\n\n</Prtg>\n"), "the document keeps its closing");
   }

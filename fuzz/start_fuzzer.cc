@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (std::string& argument : arguments) argv.push_back(&argument[0]);
   argv.push_back(nullptr);
 
-  int status = ExitStatusOf([&] { StartRun(static_cast<int>(arguments.size()), argv.data()); });
+  int status = RunProbe(static_cast<int>(arguments.size()), argv.data());
   FuzzExpect(status == 2, "a start without files ends with exit status 2");
   ExpectStartFault(arguments, run.env.output);
   AskKeywords();

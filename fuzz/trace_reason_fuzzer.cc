@@ -8,8 +8,9 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "output/result_document.h"
+#include "output/result_writer.h"
 #include "rfc/connection.h"
+#include "rfc/rfc_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace fernwatch;
@@ -17,19 +18,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const std::string trace(reinterpret_cast<const char*>(data) + 1, size - 1);
   run.env.files["Dev_Rfc.Trc"] = trace;
-  g_run.TraceSizeAtOpen =
+  ResetRfcState();
+  RfcState().TraceSizeAtOpen =
       data[0] == 0 ? -1 : static_cast<int64_t>((trace.size() + 1) * 2 * (data[0] - 1) / 254);
   const std::string error = "Error 1014: RFC-Failure raised !";
-  g_run.ResultDocument.assign(error.c_str());
+  std::unique_ptr<ResultWriter> writer = WriterFor(PrtgSensor());
+  writer->Append(error.c_str());
 
-  AppendTraceMessage();
-  const std::string message = g_run.ResultDocument.c_str();
+  AppendTraceMessage(*writer);
+  const std::string message = writer->Content().c_str();
   FuzzExpect(StartsWith(message, error + " - "), "the reason follows the error text");
   FuzzExpect(message.find('\n') == std::string::npos, "the reason is one line");
 
-  DocumentText whole(g_run.ResultDocument);
-  SetErrorDocument(whole.c_str());
-  PrintDocument();
+  DocumentText whole(writer->Content());
+  writer->SetErrorDocument(whole.c_str());
+  writer->Print();
   FuzzExpect(IsErrorDocument(run.env.output), "the reason ends in the error document");
   return 0;
 }

@@ -154,12 +154,6 @@ class FixedText {
   char buffer_[Capacity + 1];
 };
 
-// One-character flags ("X", "." or empty) are texts compared as texts.
-using Flag = FixedText<1>;
-
-// Whether `flag` is set: "X". A "." or an empty flag is not.
-inline bool IsSet(const Flag& flag) { return flag.equals("X"); }
-
 }  // namespace fernwatch
 
 #endif  // FERNWATCH_FIXED_TEXT_H_

@@ -4,16 +4,32 @@
 #include <cinttypes>
 
 #include "app/run_driver.h"
+#include "app/run_faults.h"
 #include "app/run_services.h"
 #include "config/config_path.h"
 #include "config/profile_reader.h"
-#include "output/result_document.h"
 #include "probes/probes.h"
 #include "rfc/connection.h"
 #include "run_state.h"
 
 namespace fernwatch {
 namespace {
+
+// The systems taken from the list, and how many of them were processed or
+// failed; a listed profile that does not open counts among the first only.
+struct ListingTally {
+  uint32_t Systems = 0;
+  uint32_t Processed = 0;
+  uint32_t Failed = 0;
+};
+
+// What became of one system taken from the list.
+struct SystemOutcome {
+  bool Failed = false;       // its profile, logon or a call failed
+  bool SensorFound = false;  // its table holds the requested sensor
+  // A table operation the library refused: the run ends with the report.
+  const char* RefusedOperation = nullptr;
+};
 
 // The next entry of the SystemList, up to its '#'. A last entry without
 // its '#' is taken all the same, so that no listed system is dropped.
@@ -32,71 +48,88 @@ SystemListText TakeNextEntry() {
 // at its capacity.
 std::unique_ptr<InputFile> OpenListedProfile(const SystemListText& entry) {
   g_run.ProfileName.assign(entry);
-  g_run.SystemLabel.assign(g_run.ProfileName);
   ConfigPath path = JoinPath(g_run.ProfileDirectory.c_str(), g_run.ProfileName.c_str());
   g_run.ProfilePath.assign(path);
   if (entry.size() > g_run.ProfileName.kCapacity) return nullptr;
   return OpenConfigFile(path.c_str());
 }
 
-void ChooseSystemLabel() {
-  const char kind = g_run.LabelKind[0];
-  SystemLabelText& label = g_run.SystemLabel;
-  if (kind == '1') label.assign(g_run.ProfileName);
-  if (kind == '2') {
-    label.assign(g_run.ProfileName);
-    label.truncate(g_run.ProfileName.size() > 4 ? g_run.ProfileName.size() - 4 : 0);
+SystemLabelText LabelOfSystem() {
+  const ProfileNameText& name = g_run.ProfileName;
+  SystemLabelText label;
+  switch (g_run.SystemLabels) {
+    case LabelKind::kProfileName:
+      label.assign(name);
+      break;
+    case LabelKind::kAlias:
+      label.assign(name);
+      label.truncate(name.size() > 4 ? name.size() - 4 : 0);
+      break;
+    case LabelKind::kHost:
+      label.assign(g_run.Profile.Hostname);
+      break;
+    case LabelKind::kSid:
+      label.assign(g_run.Profile.Destination);
+      break;
   }
-  if (kind == '3') label.assign(g_run.Profile.Hostname);
-  if (kind == '4') label.assign(g_run.Profile.Destination);
+  return label;
 }
 
-void ProbeAndEvaluate() {
-  g_run.RfcSession = OpenConnection();
-  if (g_run.RfcSession == 0) g_run.SystemFailed.assign("X");
-  if (!IsSet(g_run.SystemFailed) && !TakeOutcome(ProbeCpu(g_run.RfcSession)))
-    g_run.SystemFailed.assign("X");
-  if (!IsSet(g_run.SystemFailed)) {
-    PrepareEvaluation();
-    if (!TakeOutcome(EvaluateUserSensors(g_run.RfcSession))) g_run.SystemFailed.assign("X");
-  }
-  if (g_run.RfcSession != 0) {
-    RfcClose(g_run.RfcSession);
-    g_run.RfcSession = 0;
-  }
+// A failed call's error text stays in the document: the last system's
+// stands ahead of the summary.
+bool Answered(const ProbeOutcome& probe, SystemOutcome* system, ResultWriter& writer) {
+  system->RefusedOperation = probe.RefusedOperation;
+  if (probe.RefusedOperation != nullptr) return false;
+  if (!probe.Succeeded) writer.Append(probe.Error.c_str());
+  system->Failed = system->Failed || !probe.Succeeded;
+  return probe.Succeeded;
 }
 
-void CountAndReport() {
-  bool healthy = !IsSet(g_run.SystemFailed) && g_run.RunStatus.equals("OK");
-  if (healthy && IsSet(g_run.SensorFound)) ++g_run.ProcessedCount;
-  else ++g_run.FailedCount;
-
-  g_run.SystemState.assign(IsSet(g_run.SensorFound) ? "Processed" : "Not Found");
-  if (!healthy) g_run.SystemState.assign("Rfc Failure");
-  if (!IsSet(g_run.ConsoleEcho)) return;
-  Print("\n");
-  Print(g_run.BannerLine.c_str());
-  Print(" State=");
-  Print(g_run.SystemState.c_str());
-  Print("\n");
+// The logon is tried also after a profile fault; the calls are not.
+void ProbeAndEvaluate(const SystemLabelText& label, SystemOutcome* system, ResultWriter& writer) {
+  RFC_HANDLE session = OpenConnection(writer);
+  if (session == 0) system->Failed = true;
+  if (!system->Failed && Answered(ProbeCpu(session), system, writer)) {
+    ProbeOutcome evaluation = EvaluateUserSensors(session, label.c_str(), writer);
+    system->SensorFound = evaluation.SensorFound;
+    Answered(evaluation, system, writer);
+  }
+  if (system->RefusedOperation == nullptr) CloseConnection();
 }
 
-void ProcessNextSystem() {
-  g_run.SensorFound.assign(".");
-  ++g_run.SystemCount;
+void CountAndReport(const SystemOutcome& system, const BannerText& system_line,
+                    ListingTally* tally, ResultWriter& writer) {
+  if (!system.Failed && system.SensorFound) ++tally->Processed;
+  else ++tally->Failed;
+
+  const char* state = system.SensorFound ? "Processed" : "Not Found";
+  if (system.Failed) state = "Rfc Failure";
+  if (!g_run.ConsoleEcho) return;
+  writer.PrintConsole("\n");
+  writer.PrintConsole(system_line.c_str());
+  writer.PrintConsole(" State=");
+  writer.PrintConsole(state);
+  writer.PrintConsole("\n");
+}
+
+// Null when the run goes on with the next system; otherwise the table
+// operation that the library refused.
+const char* ProcessNextSystem(ListingTally* tally, ResultWriter& writer) {
+  ++tally->Systems;
   std::unique_ptr<InputFile> profile = OpenListedProfile(TakeNextEntry());
-  if (!profile) return;
-  g_run.SystemFailed.assign(".");
+  if (!profile) return nullptr;
+  SystemOutcome system;
   if (ReadSystemProfile(std::move(profile), ProfileForm::kListing) != ProfileFault::kNone)
-    g_run.SystemFailed.assign("X");
-  ChooseSystemLabel();
-  if (IsSet(g_run.ConsoleEcho)) g_run.BannerLine = SystemLine(CurrentClockText().c_str());
-  RegisterRfcEnvironment();
-  EmptyDocument();
-  // Healthy only once its probes say so.
-  g_run.RunStatus.assign("ERR");
-  ProbeAndEvaluate();
-  CountAndReport();
+    system.Failed = true;
+  SystemLabelText label = LabelOfSystem();
+  BannerText system_line;
+  if (g_run.ConsoleEcho) system_line = SystemLine(CurrentClockText().c_str());
+  RegisterRfcEnvironment(writer);
+  writer.Empty();
+  ProbeAndEvaluate(label, &system, writer);
+  if (system.RefusedOperation != nullptr) return system.RefusedOperation;
+  CountAndReport(system, system_line, tally, writer);
+  return nullptr;
 }
 
 // From here on the keywords of the listing's parameter text act as the
@@ -107,45 +140,49 @@ void AdoptParameterText() {
   g_run.ArgumentText.to_upper();
 }
 
-void PrintOpening() {
-  if (IsSet(g_run.ConsoleEcho)) {
-    Print(g_run.BannerLine.c_str());
-    Print("\n");
+void PrintOpening(ResultWriter& writer) {
+  if (g_run.ConsoleEcho) {
+    writer.PrintConsole(g_run.BannerLine.c_str());
+    writer.PrintConsole("\n");
   }
-  g_run.StartTime.assign(g_run.BannerLine.c_str() + 2, 8);
+  FixedText<8> start_time;
+  start_time.assign(g_run.BannerLine.c_str() + 2, 8);
   g_run.ParameterText.replace_all(':', ' ');
   g_run.ParameterText.truncate(g_run.ParameterText.find(" @"));
-  if (IsSet(g_run.ConsoleEcho)) {
+  if (g_run.ConsoleEcho) {
     FixedText<255> executing;
-    executing.format("* %s %s State=Executing\n", g_run.StartTime.c_str(),
+    executing.format("* %s %s State=Executing\n", start_time.c_str(),
                      g_run.ParameterText.c_str());
-    Print(executing.c_str());
+    writer.PrintConsole(executing.c_str());
   }
-  BeginDocument();
-  PrintDocumentLine();
+  writer.BeginDocument();
+  writer.PrintLine();
 }
 
-void PrintSummary() {
-  BeginText();
+void PrintSummary(const ListingTally& tally, ResultWriter& writer) {
+  writer.BeginText();
   FixedText<255> summary;
   summary.format("(***) %s: NoSystems=%" PRIu32 ", Processed=%" PRIu32 ", Failed=%" PRIu32,
-                 g_run.ItemId.c_str(), g_run.SystemCount, g_run.ProcessedCount,
-                 g_run.FailedCount);
-  AppendStatusText(summary.c_str());
-  EndText();
-  EndDocument();
-  PrintDocumentLine();
+                 g_run.ItemId.c_str(), tally.Systems, tally.Processed, tally.Failed);
+  writer.AppendStatusText(summary.c_str());
+  writer.EndText();
+  writer.EndDocument();
+  writer.PrintLine();
 }
 
 }  // namespace
 
-void RunListing() {
+int RunListing(ResultWriter& writer) {
   AdoptParameterText();
-  PrintOpening();
-  while (!g_run.SystemList.empty()) ProcessNextSystem();
-  PrintSummary();
-  if (IsSet(g_run.ConsoleEcho)) PrintNowProcessed();
-  EndProcess(0);
+  PrintOpening(writer);
+  ListingTally tally;
+  while (!g_run.SystemList.empty()) {
+    const char* refused = ProcessNextSystem(&tally, writer);
+    if (refused != nullptr) return EndWithRfcErrorReport(writer, refused);
+  }
+  PrintSummary(tally, writer);
+  if (g_run.ConsoleEcho) PrintNowProcessed(writer);
+  return 0;
 }
 
 }  // namespace fernwatch

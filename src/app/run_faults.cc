@@ -1,28 +1,24 @@
 #include "app/run_faults.h"
 
-#include "output/result_document.h"
-#include "platform/env.h"
+#include "rfc/connection.h"
 #include "run_state.h"
 
 namespace fernwatch {
 
-void ExitWithErrorDocument(const char* message) {
-  SetErrorDocument(message);
-  PrintDocument();
-  EndProcess(2);
+int EndWithErrorDocument(ResultWriter& writer, const char* message) {
+  writer.SetErrorDocument(message);
+  writer.Print();
+  return kErrorDocumentStatus;
 }
 
-void ExitOnFault(const LocateFault& fault) {
-  if (fault.Failed()) ExitWithErrorDocument(LocateFaultMessage(fault).c_str());
+int EndWithRfcErrorReport(ResultWriter& writer, const char* operation) {
+  WriteRfcErrorReport(writer, operation);
+  return kRfcErrorReportStatus;
 }
 
-void ExitOnFault(const ListingFault& fault) {
-  if (fault.Failed()) ExitWithErrorDocument(ListingFaultMessage(fault).c_str());
-}
-
-void ExitOnFault(ProfileFault fault) {
-  if (fault != ProfileFault::kNone)
-    ExitWithErrorDocument(ProfileFaultMessage(fault, g_run.ProfileName.c_str()).c_str());
+ProfileMessage RunProfileFaultMessage(ProfileFault fault) {
+  if (fault == ProfileFault::kNone) return ProfileMessage();
+  return ProfileFaultMessage(fault, g_run.ProfileName.c_str());
 }
 
 }  // namespace fernwatch

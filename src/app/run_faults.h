@@ -1,26 +1,30 @@
-// How a run ends on a fault found before or instead of its remote calls:
-// the error document carrying the fault's message, printed whole, and
-// exit status 2. Only the run driver ends a run this way; the readers below
-// it return their faults.
+// How a run ends on a fault: the error document carrying the fault's
+// message, or the RFC error report for a table operation the library
+// refused. Only the run driver ends a run; the readers and the probes
+// below it return their faults.
 #ifndef FERNWATCH_APP_RUN_FAULTS_H_
 #define FERNWATCH_APP_RUN_FAULTS_H_
 
-#include "config/listing_file.h"
-#include "config/locate.h"
 #include "config/profile_check.h"
+#include "output/result_writer.h"
 
 namespace fernwatch {
 
-// Replaces the result document by the error document for `message`,
-// prints it and ends the process with exit status 2.
-[[noreturn]] void ExitWithErrorDocument(const char* message);
+// The exit statuses of a run that ends on a fault.
+constexpr int kErrorDocumentStatus = 2;
+constexpr int kRfcErrorReportStatus = 1;
 
-// Each returns when `fault` is none, and otherwise ends the run as
-// ExitWithErrorDocument does, with the fault's message.
-void ExitOnFault(const LocateFault& fault);
-void ExitOnFault(const ListingFault& fault);
-// A profile fault names the profile by the run's ProfileName.
-void ExitOnFault(ProfileFault fault);
+// Prints through `writer` the error document carrying `message`, in place
+// of whatever the document held; returns kErrorDocumentStatus.
+int EndWithErrorDocument(ResultWriter& writer, const char* message);
+
+// Prints through `writer` the RFC error report for `operation`, after
+// whatever was printed before; returns kRfcErrorReportStatus.
+int EndWithRfcErrorReport(ResultWriter& writer, const char* operation);
+
+// The message of a profile fault, naming the profile by the run's
+// ProfileName; empty for none.
+ProfileMessage RunProfileFaultMessage(ProfileFault fault);
 
 }  // namespace fernwatch
 

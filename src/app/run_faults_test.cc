@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "config/listing_file.h"
+#include "config/locate.h"
 #include "run_state.h"
 #include "support/fake_env.h"
 #include "support/run_record_test.h"
@@ -17,52 +19,47 @@ const char kClosing[] = "</Text>\n</Prtg>\n";
 class RunFaultsTest : public RunRecordTest {
  protected:
   FakeEnv env_;
+  std::unique_ptr<ResultWriter> writer_ = WriterFor(PrtgSensor());
 };
 
-TEST_F(RunFaultsTest, ExitingPrintsTheErrorDocumentAndExitsWithTwo) {
-  g_run.ResultDocument.assign("\n<Prtg>\n");
-  EXPECT_EQ(2, ExitStatusOf([] {
-              ExitWithErrorDocument("Error 1001: Parameter for Profile-Name is missing !");
-            }));
+TEST_F(RunFaultsTest, TheErrorDocumentReplacesWhatWasUnprintedAndEndsWithTwo) {
+  writer_->BeginDocument();
+  EXPECT_EQ(2, EndWithErrorDocument(*writer_, "Error 1001: Parameter for Profile-Name is missing !"));
   EXPECT_EQ(std::string(kOpening) + "Error 1001: Parameter for Profile-Name is missing !" +
                 kClosing,
             env_.output);
-  EXPECT_TRUE(g_run.ResultDocument.empty());
+  EXPECT_TRUE(writer_->Content().empty());
 }
 
-// No fault lets the run go on; each fault ends it with its own message,
-// whatever reader found it.
+// Each fault ends the run with its own message, whatever reader found it.
 TEST_F(RunFaultsTest, AFaultEndsTheRunWithItsMessage) {
   g_run.ProfileName.assign("PRD.P00");
-  EXPECT_EQ(-1, ExitStatusOf([] {
-              ExitOnFault(LocateFault());
-              ExitOnFault(ListingFault());
-              ExitOnFault(ProfileFault::kNone);
-            }));
-  EXPECT_EQ("", env_.output);
+  EXPECT_TRUE(LocateFaultMessage(LocateFault()).empty());
+  EXPECT_TRUE(ListingFaultMessage(ListingFault()).empty());
+  EXPECT_TRUE(RunProfileFaultMessage(ProfileFault::kNone).empty());
 
   const std::string long_name(600, 'p');
   struct Case {
-    void (*exit)();
+    std::string given;
     std::string message;
   } cases[] = {
-      {[] { ExitOnFault(ProfileMissing("C:\\Sensors\\PRD.P00")); },
+      {LocateFaultMessage(ProfileMissing("C:\\Sensors\\PRD.P00")).c_str(),
        "Error 1002: Profile C:\\Sensors\\PRD.P00 is missing..."},
-      {[] { ExitOnFault(LocateFault(LocateFault::kInvalidPathUsage)); },
+      {LocateFaultMessage(LocateFault(LocateFault::kInvalidPathUsage)).c_str(),
        "Sorry, invalid Path-Usage..."},
-      {[] { ExitOnFault(ListingFault(ListingFault::kSensorNotFound, "users")); },
+      {ListingFaultMessage(ListingFault(ListingFault::kSensorNotFound, "users")).c_str(),
        "Error 1030: Global Sensor users not found..."},
-      {[] { ExitOnFault(ListingFault(ListingFault::kItemMissing)); },
+      {ListingFaultMessage(ListingFault(ListingFault::kItemMissing)).c_str(),
        "Error 1026: Global Item Idenification missing..."},
-      {[] { ExitOnFault(ProfileFault::kWrongPassword); },
+      {RunProfileFaultMessage(ProfileFault::kWrongPassword).c_str(),
        "Error 1005: Wrong Password in Profile PRD.P00 found..."},
       // A message is cut where its capacity ends, never its document.
-      {[] { ExitOnFault(ProfileMissing(std::string(600, 'p').c_str())); },
+      {LocateFaultMessage(ProfileMissing(long_name.c_str())).c_str(),
        ("Error 1002: Profile " + long_name).substr(0, 511)},
   };
   for (const Case& c : cases) {
     env_.output.clear();
-    EXPECT_EQ(2, ExitStatusOf(c.exit)) << c.message;
+    EXPECT_EQ(2, EndWithErrorDocument(*writer_, c.given.c_str())) << c.message;
     EXPECT_EQ(kOpening + c.message + kClosing, env_.output);
   }
 }

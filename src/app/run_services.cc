@@ -1,8 +1,5 @@
 #include "app/run_services.h"
 
-#include "rfc/connection.h"
-#include "run_state.h"
-
 namespace fernwatch {
 
 FixedText<8> CurrentClockText() {
@@ -21,35 +18,10 @@ BannerText SystemLine(const char* time) {
   return line;
 }
 
-void RegisterRfcEnvironment() {
-  RFC_ERROR_HANDLER* handler = &ReportRfcError;
-  g_run.RfcEnvironmentRecord.errorhandler = handler;
-  g_run.RfcEnvironmentRecord.allocate = nullptr;
-  RfcEnvironment(&g_run.RfcEnvironmentRecord);
-}
-
-bool TakeOutcome(const ProbeOutcome& outcome) {
-  g_run.RunStatus.assign(outcome.Succeeded ? "OK" : "ERR");
-  return outcome.Succeeded;
-}
-
-void PrepareEvaluation() {
-  const OutputModeText& mode = g_run.OutputMode;
-  const char* table = "ZPRTG";
-  if (mode.equals("Brixtel")) table = "ZBRIX";
-  if (mode.equals("Quorvane")) table = "ZQUORV";
-  if (mode.equals("Maltrex")) table = "ZMALT";
-  g_run.SensorTableName.assign(table);
-  g_run.GenericKeyText.clear();
-  g_run.MaxEntriesText.clear();
-}
-
-void PrintNowProcessed() {
+void PrintNowProcessed(ResultWriter& writer) {
   FixedText<127> line;
   line.format("\n* %s SAP %s now processed...\n", CurrentClockText().c_str(), "Fernwatch");
-  Print(line.c_str());
+  writer.PrintConsole(line.c_str());
 }
-
-void Print(const char* text) { CurrentEnv().WriteOut(text); }
 
 }  // namespace fernwatch

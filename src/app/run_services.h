@@ -3,7 +3,7 @@
 #define FERNWATCH_APP_RUN_SERVICES_H_
 
 #include "fixed_text.h"
-#include "probes/probes.h"
+#include "output/result_writer.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -15,22 +15,8 @@ FixedText<8> CurrentClockText();
 // current system, cut where the banner line is.
 BannerText SystemLine(const char* time);
 
-// Registers the RFC environment with the report as the error handler.
-void RegisterRfcEnvironment();
-
-// Sets RunStatus to how `outcome` went ("OK" or "ERR"); true when it
-// succeeded.
-bool TakeOutcome(const ProbeOutcome& outcome);
-
-// Chooses the customer table by output mode and clears the texts that
-// would narrow the read, so the whole table is read.
-void PrepareEvaluation();
-
 // "\n* <time> SAP Fernwatch now processed...\n".
-void PrintNowProcessed();
-
-// Writes `text` to standard output.
-void Print(const char* text);
+void PrintNowProcessed(ResultWriter& writer);
 
 }  // namespace fernwatch
 

@@ -3,8 +3,8 @@
 #include "app/run_driver.h"
 #include "app/run_faults.h"
 #include "app/run_services.h"
+#include "config/locate.h"
 #include "config/profile_reader.h"
-#include "output/result_document.h"
 #include "probes/probes.h"
 #include "rfc/connection.h"
 #include "run_state.h"
@@ -22,74 +22,77 @@ void CutParameterText() {
   if (text.empty()) text.assign("(No Parameters)");
 }
 
-void PrintProgressLines() {
-  Print(g_run.BannerLine.c_str());
-  Print("\n");
+void PrintProgressLines(ResultWriter& writer) {
+  writer.PrintConsole(g_run.BannerLine.c_str());
+  writer.PrintConsole("\n");
   FixedText<8> now = CurrentClockText();
-  Print(SystemLine(now.c_str()).c_str());
-  Print(" State=Processing\n");
+  writer.PrintConsole(SystemLine(now.c_str()).c_str());
+  writer.PrintConsole(" State=Processing\n");
   CutParameterText();
   FixedText<255> executing;
   executing.format("* %s %s - %s State=Executing\n", now.c_str(), "Fernwatch",
                    g_run.ParameterText.c_str());
-  Print(executing.c_str());
-}
-
-void CloseSession() {
-  if (g_run.RfcSession == 0) return;
-  RfcClose(g_run.RfcSession);
-  g_run.RfcSession = 0;
+  writer.PrintConsole(executing.c_str());
 }
 
 // A failed probe or evaluation: its error text and the reason from the
 // library's trace file become the error document. The trace file stays.
-[[noreturn]] void ErrorExit() {
-  AppendTraceMessage();
-  DocumentText message(g_run.ResultDocument);
-  SetErrorDocument(message.c_str());
-  PrintDocument();
-  CloseSession();
-  EndProcess(2);
+int EndAfterFailedCall(ResultWriter& writer, const ProbeOutcome& outcome) {
+  if (outcome.RefusedOperation != nullptr)
+    return EndWithRfcErrorReport(writer, outcome.RefusedOperation);
+  writer.Append(outcome.Error.c_str());
+  AppendTraceMessage(writer);
+  DocumentText message(writer.Content());
+  writer.SetErrorDocument(message.c_str());
+  writer.Print();
+  CloseConnection();
+  return kErrorDocumentStatus;
 }
 
-[[noreturn]] void FailOpen() {
+int EndAfterFailedOpen(ResultWriter& writer) {
   FixedText<127> message;
   message.format("%s%s%s", "Error 1011: RFC-Open for ", g_run.Profile.Destination.c_str(),
                  " failed !");
-  ExitWithErrorDocument(message.c_str());
+  return EndWithErrorDocument(writer, message.c_str());
 }
 
-void ReadProfile() {
-  if (!g_run.ProfileFile) ExitOnFault(ProfileMissing(g_run.ProfilePath.c_str()));
-  ExitOnFault(ReadSystemProfile(std::move(g_run.ProfileFile), ProfileForm::kSingle));
+// The profile located at start, read and checked; its fault's message,
+// empty when it serves.
+FaultMessage ReadProfile() {
+  if (!g_run.ProfileFile) return LocateFaultMessage(ProfileMissing(g_run.ProfilePath.c_str()));
+  ProfileFault fault = ReadSystemProfile(std::move(g_run.ProfileFile), ProfileForm::kSingle);
+  return FaultMessage(RunProfileFaultMessage(fault).c_str());
 }
 
 }  // namespace
 
-void RunSingleSystem() {
-  ReadProfile();
+int RunSingleSystem(ResultWriter& writer) {
+  FaultMessage fault = ReadProfile();
+  if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
   TracePoint(0, "program started", g_run.ProgramPath);
-  RegisterRfcEnvironment();
+  RegisterRfcEnvironment(writer);
   TracePoint(0, "RfcEnvironment called", "");
-  EmptyDocument();
-  if (IsSet(g_run.ConsoleEcho)) PrintProgressLines();
+  writer.Empty();
+  if (g_run.ConsoleEcho) PrintProgressLines(writer);
 
-  g_run.RfcSession = OpenConnection();
-  if (g_run.RfcSession == 0) FailOpen();
-  if (!TakeOutcome(ProbeCpu(g_run.RfcSession))) ErrorExit();
-  if (!TakeOutcome(ProbeSystemInfo(g_run.RfcSession))) ErrorExit();
-  PrepareEvaluation();
-  ProbeOutcome evaluation = EvaluateUserSensors(g_run.RfcSession);
-  CloseSession();
+  RFC_HANDLE session = OpenConnection(writer);
+  if (session == 0) return EndAfterFailedOpen(writer);
+  ProbeOutcome probe = ProbeCpu(session);
+  if (!probe.Succeeded) return EndAfterFailedCall(writer, probe);
+  probe = ProbeSystemInfo(session);
+  if (!probe.Succeeded) return EndAfterFailedCall(writer, probe);
+  ProbeOutcome evaluation = EvaluateUserSensors(session, nullptr, writer);
+  if (evaluation.RefusedOperation != nullptr) return EndAfterFailedCall(writer, evaluation);
+  CloseConnection();
 
-  if (!TakeOutcome(evaluation)) ErrorExit();
-  PrintDocument();
+  if (!evaluation.Succeeded) return EndAfterFailedCall(writer, evaluation);
+  writer.Print();
   CurrentEnv().RemoveFile(kLibraryTraceFile);
   // An empty sensor table ends with its return code, 2, without the
   // progress lines.
-  if (!IsSet(g_run.ConsoleEcho)) EndProcess(evaluation.ReturnCode);
-  PrintNowProcessed();
-  EndProcess(0);
+  if (!g_run.ConsoleEcho) return evaluation.ReturnCode;
+  PrintNowProcessed(writer);
+  return 0;
 }
 
 }  // namespace fernwatch

@@ -10,6 +10,7 @@
 #include "config/item_value.h"
 #include "config/listing_file.h"
 #include "config/locate.h"
+#include "output/result_writer.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -29,10 +30,8 @@ size_t JoinedLength(int argc, char** argv) {
 // A text longer than ArgumentText holds is refused rather than cut: a cut
 // keyword would turn the run into another one (a cut ITEM= polls a single
 // system, a cut system number reaches another system).
-void CheckArgumentTextFits(int argc, char** argv) {
-  static_assert(ArgumentLine::kCapacity == 127, "the message names the capacity");
-  if (JoinedLength(argc, argv) > ArgumentLine::kCapacity)
-    ExitWithErrorDocument("Error 1008: Parameters longer than 127 characters...");
+bool ArgumentTextFits(int argc, char** argv) {
+  return JoinedLength(argc, argv) <= ArgumentLine::kCapacity;
 }
 
 ArgumentLine JoinedArguments(int argc, char** argv) {
@@ -57,10 +56,8 @@ void TakeArguments(int argc, char** argv) {
 // A first argument longer than ProfileName holds is reported missing as
 // given, rather than cut into the name of some other file. With an item
 // the first argument plays no part.
-void CheckProfileNameFits(const char* first_argument) {
-  if (IsSet(g_run.ListingRun)) return;
-  if (std::strlen(first_argument) > g_run.ProfileName.kCapacity)
-    ExitOnFault(ProfileMissing(first_argument));
+bool ProfileNameFits(const char* first_argument) {
+  return g_run.ListingRun || std::strlen(first_argument) <= g_run.ProfileName.kCapacity;
 }
 
 // An item turns the run into a listing run over "Lodestar.Prf"; its value
@@ -69,7 +66,7 @@ void TakeItem() {
   const char* typed = TypedItemValue();
   if (typed == nullptr) return;
   g_run.ItemId = ItemValue(typed);
-  g_run.ListingRun.assign("X");
+  g_run.ListingRun = true;
   g_run.ProfileName.assign("Lodestar.Prf");
 }
 
@@ -78,26 +75,40 @@ bool HasMarker() {
   return text.contains("#") || text.contains("@") || text.contains("$") || text.contains("%");
 }
 
-}  // namespace
-
-void StartRun(int argc, char** argv) {
+// The first stretch of every run, up to the located profile. Returns the
+// message of the fault that ends the run there, empty when it goes on.
+FaultMessage Start(int argc, char** argv) {
   g_run.BannerLine.format("* %s SAP %s %s", CurrentClockText().c_str(), kProgramName,
                           kVersionText);
   if (argc < 2 || argv[1] == nullptr)
-    ExitWithErrorDocument("Error 1001: Parameter for Profile-Name is missing !");
-  CheckArgumentTextFits(argc, argv);
+    return FaultMessage("Error 1001: Parameter for Profile-Name is missing !");
+  static_assert(ArgumentLine::kCapacity == 127, "the message names the capacity");
+  if (!ArgumentTextFits(argc, argv))
+    return FaultMessage("Error 1008: Parameters longer than 127 characters...");
   TakeArguments(argc, argv);
   TakeItem();
-  CheckProfileNameFits(argv[1]);
-  ExitOnFault(CompleteProfileName());
+  if (!ProfileNameFits(argv[1])) return LocateFaultMessage(ProfileMissing(argv[1]));
+  LocateFault fault = CompleteProfileName();
+  if (fault.Failed()) return LocateFaultMessage(fault);
   g_run.Profile = SystemProfile();
-  g_run.OutputMode.assign("EXEXML");
-  g_run.ConsoleEcho.assign(HasMarker() ? "X" : "");
-  ExitOnFault(LocateProfile());
-  if (!IsSet(g_run.ListingRun)) RunSingleSystem();
+  g_run.OutputMode = &PrtgSensor();
+  g_run.ConsoleEcho = HasMarker();
+  return LocateFaultMessage(LocateProfile());
+}
+
+}  // namespace
+
+int RunProbe(int argc, char** argv) {
+  FaultMessage fault = Start(argc, argv);
+  // The error document is the same in every form; the writer is that of
+  // the front-end located, or PRTG's before one is.
+  std::unique_ptr<ResultWriter> writer = WriterFor(*g_run.OutputMode);
+  if (!fault.empty()) return EndWithErrorDocument(*writer, fault.c_str());
+  if (!g_run.ListingRun) return RunSingleSystem(*writer);
   g_run.ProfileFile.reset();
-  ExitOnFault(ReadSystemListing());
-  RunListing();
+  fault = ListingFaultMessage(ReadSystemListing());
+  if (!fault.empty()) return EndWithErrorDocument(*writer, fault.c_str());
+  return RunListing(*writer);
 }
 
 }  // namespace fernwatch

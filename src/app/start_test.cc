@@ -21,7 +21,7 @@ class StartTest : public RunRecordTest {
   int Start(std::vector<std::string> arguments) {
     std::vector<char*> argv;
     for (std::string& argument : arguments) argv.push_back(&argument[0]);
-    return ExitStatusOf([&argv] { StartRun(static_cast<int>(argv.size()), argv.data()); });
+    return RunProbe(static_cast<int>(argv.size()), argv.data());
   }
 
   ScratchDirectory dir_;
@@ -46,9 +46,9 @@ TEST_F(StartTest, ArgumentTextJoinsTheSecondAndThirdArgument) {
   EXPECT_STREQ("USERS,STATE P Q R", g_run.ArgumentText.c_str());
   EXPECT_STREQ("Users,state P q r", g_run.ParameterText.c_str());
   EXPECT_STREQ("PRD.P00", g_run.ProfileName.c_str());
-  EXPECT_TRUE(g_run.ListingRun.empty());
-  EXPECT_TRUE(g_run.ConsoleEcho.empty());
-  EXPECT_STREQ("Tessiva", g_run.OutputMode.c_str());
+  EXPECT_FALSE(g_run.ListingRun);
+  EXPECT_FALSE(g_run.ConsoleEcho);
+  EXPECT_STREQ("Tessiva", g_run.OutputMode->Name);
 }
 
 TEST_F(StartTest, ItemMakesAListingRunOverLodestarPrf) {
@@ -66,7 +66,7 @@ TEST_F(StartTest, ItemMakesAListingRunOverLodestarPrf) {
     ResetRunState();
     EXPECT_EQ(2, Start(c.arguments));
     EXPECT_EQ(c.item, g_run.ItemId.c_str()) << c.arguments[2];
-    EXPECT_STREQ("X", g_run.ListingRun.c_str());
+    EXPECT_TRUE(g_run.ListingRun);
     EXPECT_STREQ("Lodestar.Prf", g_run.ProfileName.c_str());
   }
 }
@@ -75,7 +75,7 @@ TEST_F(StartTest, AnyMarkerTurnsTheProgressLinesOn) {
   for (const char* marker : {"#", "@", "$", "%", "a%b"}) {
     ResetRunState();
     Start({"fernwatch", "PRD", "USERS", marker});
-    EXPECT_STREQ("X", g_run.ConsoleEcho.c_str()) << marker;
+    EXPECT_TRUE(g_run.ConsoleEcho) << marker;
   }
 }
 
@@ -102,7 +102,7 @@ TEST_F(StartTest, AnOverlongArgumentTextIsRefused) {
     env_.output.clear();
     EXPECT_EQ(2, Start(c.arguments));
     EXPECT_EQ(c.fits, env_.output != refused) << c.arguments[2] << env_.output;
-    EXPECT_EQ(c.fits, IsSet(g_run.ListingRun) || !g_run.ProfileName.empty()) << "refused first";
+    EXPECT_EQ(c.fits, g_run.ListingRun || !g_run.ProfileName.empty()) << "refused first";
   }
 }
 

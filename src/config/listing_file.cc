@@ -16,10 +16,7 @@ constexpr size_t kSystemValueStart = 20;  // column 21
 void StartListing() {
   g_run.ProfileFile.reset();
   g_run.SystemList.clear();
-  g_run.LabelKind.assign("1");
-  g_run.SystemCount = 0;
-  g_run.ProcessedCount = 0;
-  g_run.FailedCount = 0;
+  g_run.SystemLabels = LabelKind::kProfileName;
 }
 
 // Only a head written exactly "# Gsng" and ": " counts, whatever sensor

@@ -31,7 +31,7 @@ struct ListingFault {
 // The text of the error document for `fault`; empty for none.
 FaultMessage ListingFaultMessage(const ListingFault& fault);
 
-// Fills SystemList, ItemId, LabelKind, SensorFound and (global form)
+// Fills SystemList, ItemId, SystemLabels and (global form)
 // ParameterText from the listing file located at start.
 ListingFault ReadSystemListing();
 

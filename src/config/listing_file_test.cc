@@ -55,7 +55,7 @@ TEST_F(ListingTest, SystemListFileCountsExactHeadsOnly) {
             "");
   EXPECT_STREQ(g_run.SystemList.c_str(), "PRD.P00#TST.P00#");
   EXPECT_STREQ(g_run.ItemId.c_str(), "BACKUP");
-  EXPECT_STREQ(g_run.LabelKind.c_str(), "1");
+  EXPECT_EQ(g_run.SystemLabels, LabelKind::kProfileName);
 
   g_run.ItemId.clear();
   EXPECT_EQ(ReadListing("Lodestar.Prf", "# Gsng: X           PRD.P00#\n"),
@@ -79,8 +79,7 @@ TEST_F(ListingTest, GlobalListingTakesTheSensorsLines) {
   EXPECT_STREQ(g_run.SystemList.c_str(), "PRD.P00#QAS.P00#");
   EXPECT_STREQ(g_run.ItemId.c_str(), "A B");
   EXPECT_STREQ(g_run.ParameterText.c_str(), "Item=A B,CH=2,Alias");
-  EXPECT_STREQ(g_run.LabelKind.c_str(), "4");
-  EXPECT_STREQ(g_run.SensorFound.c_str(), "X");
+  EXPECT_EQ(g_run.SystemLabels, LabelKind::kSid);
   EXPECT_STREQ(g_run.ProfilePath.c_str(), (directory + "\\").c_str());
 }
 

@@ -6,10 +6,8 @@
 namespace fernwatch {
 namespace {
 
-// In the order in which designations are applied; the last one decides.
-const char* const kFrontEnds[] = {"Brixtel", "Quorvane", "Maltrex", "Tessiva"};
-const char kFrontEndMarker[] = ".Frontend";
-const char kPrtgMode[] = "EXEXML";
+// The six characters a PRTG sensor directory ends in before its last one.
+const char kSensorDirectoryTail[] = "EXEXML";
 
 // The profile as given: the directory of the first argument (or the
 // working directory) and the completed name.
@@ -22,11 +20,9 @@ LocateFault OpenGivenProfile() {
 }
 
 LocateFault ApplyDesignatedFrontEnds() {
-  for (const char* front_end : kFrontEnds) {
-    FixedText<31> marker(front_end);
-    marker.append(kFrontEndMarker);
-    if (!CurrentEnv().ExistsBesideProgram(marker.c_str())) continue;
-    g_run.OutputMode.assign(front_end);
+  for (const FrontEnd& front_end : DesignatedFrontEnds()) {
+    if (!CurrentEnv().ExistsBesideProgram(front_end.MarkerFile)) continue;
+    g_run.OutputMode = &front_end;
     LocateFault fault = OpenGivenProfile();
     if (fault.Failed()) return fault;
   }
@@ -40,16 +36,16 @@ bool IsSensorDirectory(const ConfigPath& directory) {
   FixedText<6> tail;
   tail.assign(directory.c_str() + directory.size() - 7, 6);
   tail.to_upper();
-  return tail.equals(kPrtgMode);
+  return tail.equals(kSensorDirectoryTail);
 }
 
 // One too long for ProfileDirectory cannot serve the files read after it
-// either. The six characters checked become the OutputMode: "EXEXML".
+// either. The run reports to PRTG's own sensor.
 LocateFault CheckSensorDirectory(const ConfigPath& directory) {
   if (!IsSensorDirectory(directory) || directory.size() > g_run.ProfileDirectory.kCapacity)
     return LocateFault(LocateFault::kInvalidPathUsage);
   g_run.ProfileDirectory.assign(directory);
-  g_run.OutputMode.assign(kPrtgMode);
+  g_run.OutputMode = &PrtgSensor();
   return LocateFault();
 }
 
@@ -87,12 +83,12 @@ FaultMessage LocateFaultMessage(const LocateFault& fault) {
 LocateFault LocateProfile() {
   SplitProfileDirectory();
   LocateFault fault = ApplyDesignatedFrontEnds();
-  if (fault.Failed() || !g_run.OutputMode.equals(kPrtgMode)) return fault;
+  if (fault.Failed() || g_run.OutputMode != &PrtgSensor()) return fault;
   if (g_run.ArgumentText.contains("@")) {
     // "@" skips the PRTG search. A listing run then locates nothing and
     // reports its listing file missing; a single-system run takes the
     // profile as given.
-    if (IsSet(g_run.ListingRun)) return LocateFault();
+    if (g_run.ListingRun) return LocateFault();
     return OpenGivenProfile();
   }
   return SearchPrtgSensor();

@@ -53,7 +53,7 @@ TEST_F(ProfileName, CompletedAndSplit) {
     SplitProfileDirectory();
     EXPECT_STREQ(g_run.ProfileDirectory.c_str(), c.directory) << c.given;
     EXPECT_STREQ(g_run.ProfileName.c_str(), c.name) << c.given;
-    EXPECT_STREQ(g_run.ListingRun.c_str(), c.listing) << c.given;
+    EXPECT_EQ(g_run.ListingRun, c.listing[0] == 'X') << c.given;
   }
 }
 
@@ -70,7 +70,7 @@ class LocateTest : public RunRecordTest {
   // Locates the profile for the first argument; the message of the fault,
   // empty when it was located.
   std::string Locate(const char* first_argument, const char* arguments = "") {
-    g_run.OutputMode.assign("EXEXML");
+    g_run.OutputMode = &PrtgSensor();
     g_run.ProfileName.assign(first_argument);
     g_run.ArgumentText.assign(arguments);
     CompleteProfileName();
@@ -89,13 +89,13 @@ TEST_F(LocateTest, FrontEndsAndTheMarkerOpenTheProfileAsGiven) {
   scratch.Write("drive/Program Files/" + std::string(kExeXml) + "PRD.P00", "");
   fake.beside_program = {"Brixtel.Frontend", "Tessiva.Frontend"};
   EXPECT_EQ(Locate("Sensors\\PRD"), "");
-  EXPECT_STREQ(g_run.OutputMode.c_str(), "Tessiva");
+  EXPECT_STREQ(g_run.OutputMode->Name, "Tessiva");
   EXPECT_STREQ(g_run.ProfilePath.c_str(), "Sensors\\PRD.P00");
   EXPECT_NE(g_run.ProfileFile, nullptr);
 
   fake.beside_program.clear();
   EXPECT_EQ(Locate("Sensors\\PRD", "X @"), "");
-  EXPECT_STREQ(g_run.OutputMode.c_str(), "EXEXML");
+  EXPECT_EQ(g_run.OutputMode, &PrtgSensor());
   EXPECT_STREQ(g_run.ProfileDirectory.c_str(), "Sensors\\");
   EXPECT_NE(g_run.ProfileFile, nullptr);
 
@@ -161,7 +161,7 @@ TEST_F(PrtgSearch, FindsTheSensorDirectoryOrFails) {
     ScratchDirectory scratch;
     FakeEnv fake;
     fake.drive_root = scratch.path() + "/drive";
-    g_run.OutputMode.assign("EXEXML");
+    g_run.OutputMode = &PrtgSensor();
     if (c.has_path_file) scratch.Write("drive/PRTG_Path.Txt", c.path_file);
     scratch.Write(c.profile + "PRD.P00", "");
     g_run.ProfileName.assign("D:\\Given\\PRD");
@@ -170,7 +170,7 @@ TEST_F(PrtgSearch, FindsTheSensorDirectoryOrFails) {
     if (c.directory != nullptr) {
       EXPECT_EQ(message, "");
       EXPECT_STREQ(g_run.ProfileDirectory.c_str(), c.directory);
-      EXPECT_STREQ(g_run.OutputMode.c_str(), "EXEXML");
+      EXPECT_EQ(g_run.OutputMode, &PrtgSensor());
       EXPECT_NE(g_run.ProfileFile, nullptr);
     } else {
       EXPECT_EQ(message, c.message);

@@ -33,7 +33,7 @@ void SelectGlobalListing() {
   ProfileNameText upper = g_run.ProfileName;
   upper.to_upper();
   if (!upper.equals(kGlobalRequest)) return;
-  g_run.ListingRun.assign("X");
+  g_run.ListingRun = true;
   g_run.ProfileName.assign(kSensorListing);
 }
 

@@ -52,10 +52,13 @@ bool TakeParameterText(const ParameterPart& parameters) {
 void TakeLabelKind(const ListingLine& line) {
   static const struct {
     const char* keyword;
-    const char* kind;
-  } kLabelKinds[] = {{",Profile", "1"}, {",Alias", "2"}, {",Host", "3"}, {",Sid", "4"}};
+    LabelKind kind;
+  } kLabelKinds[] = {{",Profile", LabelKind::kProfileName},
+                     {",Alias", LabelKind::kAlias},
+                     {",Host", LabelKind::kHost},
+                     {",Sid", LabelKind::kSid}};
   for (const auto& label : kLabelKinds)
-    if (line.contains(label.keyword)) g_run.LabelKind.assign(label.kind);
+    if (line.contains(label.keyword)) g_run.SystemLabels = label.kind;
 }
 
 // False when the definition does not allocate the sensor to this program
@@ -65,7 +68,6 @@ bool TakeSensorDefinition(const ListingLine& line, ParameterPart* parameters) {
   if (line.size() > kParameterStart) parameters->assign(line.c_str() + kParameterStart);
   if (!parameters->contains(kSensorMarker) || !TakeParameterText(*parameters)) return false;
   TakeLabelKind(line);
-  g_run.SensorFound.assign("X");
   return true;
 }
 
@@ -83,19 +85,22 @@ ListingFault ReadSensorListing() {
   std::unique_ptr<InputFile> file = OpenListingFile();
   if (file == nullptr)
     return ListingFault(ListingFault::kSensorListingMissing, g_run.ProfileName.c_str());
-  g_run.SensorFound.assign(".");
+  bool sensor_found = false;
   g_run.ItemId.clear();
   ParameterPart parameters;
   ListingLine line;
   while (ReadTextLine(*file, &line)) {
-    if (Matches(line, systems))
+    if (Matches(line, systems)) {
       AppendSystemValue(line);
-    else if (Matches(line, definition) && !TakeSensorDefinition(line, &parameters))
-      return ListingFault(ListingFault::kInvalidSensorAllocation);
+    } else if (Matches(line, definition)) {
+      if (!TakeSensorDefinition(line, &parameters))
+        return ListingFault(ListingFault::kInvalidSensorAllocation);
+      sensor_found = true;
+    }
   }
   file.reset();
   TakeItem(parameters);
-  if (!IsSet(g_run.SensorFound))
+  if (!sensor_found)
     return ListingFault(ListingFault::kSensorNotFound,
                         g_run.SecondArgument != nullptr ? g_run.SecondArgument : "");
   return ListingFault();

@@ -50,11 +50,15 @@ void CopyExceptionName(const rfc_char_t* name, char* buffer) {
   buffer[length] = '\0';
 }
 
-void InstallStructureOnce(const char* name, RFC_TYPE_ELEMENT* elements, unsigned count,
+bool InstallStructureOnce(const char* name, RFC_TYPE_ELEMENT* elements, unsigned count,
                           RFC_TYPEHANDLE* handle) {
-  if (*handle != 0) return;
-  if (RfcInstallStructure(LibraryName(name), elements, count, handle) != RFC_OK)
-    ReportRfcError("RfcInstallStructure");
+  if (*handle != 0) return true;
+  return RfcInstallStructure(LibraryName(name), elements, count, handle) == RFC_OK;
+}
+
+InstalledStructures& Structures() {
+  static InstalledStructures installed;
+  return installed;
 }
 
 int CallFunctionModule(RFC_HANDLE handle, const char* name, RFC_PARAMETER* exporting,

@@ -36,10 +36,19 @@ int CallFunctionModule(RFC_HANDLE handle, const char* name, RFC_PARAMETER* expor
 int ReceiveResult(RFC_HANDLE handle, RFC_PARAMETER* importing, RFC_TABLE* tables,
                   char* exception);
 
-// Installs a structure unless its handle is already set; a failure ends
-// the run through the RFC error report.
-void InstallStructureOnce(const char* name, RFC_TYPE_ELEMENT* elements, unsigned count,
+// Installs a structure unless its handle is already set. False when the
+// library refuses it.
+bool InstallStructureOnce(const char* name, RFC_TYPE_ELEMENT* elements, unsigned count,
                           RFC_TYPEHANDLE* handle);
+
+// The type handles of the structures the probes install: once per process,
+// 0 until then.
+struct InstalledStructures {
+  RFC_TYPEHANDLE CpuAll = 0;
+  RFC_TYPEHANDLE Rfcsi = 0;
+  RFC_TYPEHANDLE Tab512 = 0;
+};
+InstalledStructures& Structures();
 
 }  // namespace fernwatch
 

@@ -5,13 +5,22 @@
 #include "probes/call_lists.h"
 #include "probes/probes.h"
 #include "probes/remote_calls.h"
-#include "rfc/connection.h"
-#include "run_state.h"
 
 namespace fernwatch {
 namespace {
 
-void InstallCpuAll() {
+// Every row is fetched, the count asked anew before each, so a table the
+// library cannot hand out is found here rather than later. False when a
+// row is refused.
+bool FetchCpuRows(ITAB_H table) {
+  for (unsigned row = 1; row != 0 && row <= ItFill(table); ++row)
+    if (ItGetLine(table, row) == nullptr) return false;
+  return true;
+}
+
+}  // namespace
+
+bool InstallCpuAll() {
   static RFC_TYPE_ELEMENT elements[] = {
       {LibraryName("TYPE"), TYPINT2, 2, 0, 0},      {LibraryName("SUBTYPE"), TYPINT2, 2, 0, 0},
       {LibraryName("SERIALNR"), TYPINT2, 2, 0, 0},  {LibraryName("NBR_CPU"), TYPINT, 4, 0, 0},
@@ -21,21 +30,11 @@ void InstallCpuAll() {
       {LibraryName("USR_TOTAL"), TYPINT, 4, 0, 0},  {LibraryName("SYS_TOTAL"), TYPINT, 4, 0, 0},
       {LibraryName("IDLE_TOTAL"), TYPINT, 4, 0, 0},
   };
-  InstallStructureOnce("CPU_ALL", elements, sizeof elements / sizeof elements[0],
-                       &g_run.CpuTypeHandle);
+  return InstallStructureOnce("CPU_ALL", elements, sizeof elements / sizeof elements[0],
+                              &Structures().CpuAll);
 }
-
-// Every row is fetched, the count asked anew before each, so a table the
-// library cannot hand out ends the run here rather than later.
-void FetchCpuRows(ITAB_H table) {
-  for (unsigned row = 1; row != 0 && row <= ItFill(table); ++row)
-    if (ItGetLine(table, row) == nullptr) ReportRfcError("ItGetLine TF_CPU_ALL");
-}
-
-}  // namespace
 
 int CallGetCpuAll(RFC_HANDLE handle, CpuAllParameters* p, ITAB_H table, char* exception) {
-  InstallCpuAll();
   RFC_PARAMETER exporting[] = {
       CallParameter("LOCAL_REMOTE", TYPC, sizeof p->local_remote, p->local_remote),
       CallParameter("LOGICAL_DESTINATION", TYPC, sizeof p->logical_destination,
@@ -43,7 +42,7 @@ int CallGetCpuAll(RFC_HANDLE handle, CpuAllParameters* p, ITAB_H table, char* ex
       EndOfParameters(),
   };
   RFC_TABLE tables[] = {
-      CallTable("TF_CPU_ALL", g_run.CpuTypeHandle, kCpuRowLength, table),
+      CallTable("TF_CPU_ALL", Structures().CpuAll, kCpuRowLength, table),
       EndOfTables(),
   };
   int rc = CallFunctionModule(handle, "GET_CPU_ALL", exporting, tables);
@@ -74,17 +73,17 @@ ProbeOutcome ProbeCpu(RFC_HANDLE handle) {
   char exception[kExceptionNameSize] = "";
 
   ITAB_H table = ItCreate(LibraryName("TF_CPU_ALL"), kCpuRowLength, 0, 0);
-  if (table == nullptr) ReportRfcError("ItCreate TF_CPU_ALL");
+  if (table == nullptr) return ProbeOutcome::Refused("ItCreate TF_CPU_ALL");
+  if (!InstallCpuAll()) return ProbeOutcome::Refused("RfcInstallStructure");
 
-  int rc = CallGetCpuAll(handle, &parameters, table, exception);
-  if (rc == RFC_OK) {
-    FetchCpuRows(table);
-  } else {
-    AppendRemoteCallError(rc, exception);
-  }
+  ProbeOutcome outcome;
+  outcome.ReturnCode = CallGetCpuAll(handle, &parameters, table, exception);
+  outcome.Succeeded = outcome.ReturnCode == RFC_OK;
+  if (!outcome.Succeeded) outcome.Error = RemoteCallError(outcome.ReturnCode, exception);
+  if (outcome.Succeeded && !FetchCpuRows(table)) return ProbeOutcome::Refused("ItGetLine TF_CPU_ALL");
 
-  if (ItDelete(table) != 0) ReportRfcError("ItDelete TF_CPU_ALL");
-  return ProbeOutcome{rc, rc == RFC_OK};
+  if (ItDelete(table) != 0) return ProbeOutcome::Refused("ItDelete TF_CPU_ALL");
+  return outcome;
 }
 
 }  // namespace fernwatch

@@ -6,7 +6,8 @@
 #include "rfc/connection.h"
 #include "run_state.h"
 #include "support/fake_env.h"
-#include "support/run_record_test.h"
+#include "probes/call_lists.h"
+#include "support/rfc_layer_test.h"
 
 namespace fernwatch {
 namespace {
@@ -17,11 +18,10 @@ size_t Count(const std::string& text, const std::string& part) {
   return count;
 }
 
-class ProbeCallsTest : public RunRecordTest {
+class ProbeCallsTest : public RfcLayerTest {
  protected:
   ProbeCallsTest() {
-    g_run.OutputMode.assign("EXEXML");
-    g_run.SensorTableName.assign("ZPRTG");
+    Structures() = InstalledStructures();
     g_run.ArgumentText.assign("USERS");
     g_run.Profile.Hostname.assign("prdhost");
     g_run.Profile.Sysnr.assign("00");
@@ -33,9 +33,9 @@ class ProbeCallsTest : public RunRecordTest {
                                  "[PRD]\nashost = prdhost\nsysnr = 00\ncpus = 2\n"
                                  "row = ZPRTG|USERS|*|Logged-on users||3|\n" +
                                  system_faults);
-    RFC_HANDLE handle = OpenConnection();
+    RFC_HANDLE handle = OpenConnection(*writer_);
     EXPECT_NE(0u, handle);
-    g_run.ResultDocument.clear();
+    writer_->Empty();
     env_.output.clear();
     return handle;
   }
@@ -45,6 +45,11 @@ class ProbeCallsTest : public RunRecordTest {
   ScratchDirectory dir_;
 };
 
+ProbeOutcome EvaluateSingleSystem(RFC_HANDLE handle) {
+  std::unique_ptr<ResultWriter> writer = WriterFor(PrtgSensor());
+  return EvaluateUserSensors(handle, nullptr, *writer);
+}
+
 struct Probe {
   const char* function;
   ProbeOutcome (*run)(RFC_HANDLE);
@@ -52,7 +57,7 @@ struct Probe {
 const Probe kProbes[] = {
     {"GET_CPU_ALL", ProbeCpu},
     {"RFC_SYSTEM_INFO", ProbeSystemInfo},
-    {"RFC_GET_TABLE_ENTRIES", EvaluateUserSensors},
+    {"RFC_GET_TABLE_ENTRIES", EvaluateSingleSystem},
 };
 
 TEST_F(ProbeCallsTest, SuccessSetsOkAndReadsEveryRow) {
@@ -78,7 +83,7 @@ TEST_F(ProbeCallsTest, SuccessSetsOkAndReadsEveryRow) {
                          std::string(25, ' ') + "\" TO_KEY=\"" + key + "\"\n"));
 }
 
-TEST_F(ProbeCallsTest, FailedCallsLeaveTheirErrorText) {
+TEST_F(ProbeCallsTest, FailedCallsGiveTheirErrorText) {
   struct Case {
     std::string fault;
     int rc;
@@ -97,7 +102,8 @@ TEST_F(ProbeCallsTest, FailedCallsLeaveTheirErrorText) {
       ProbeOutcome outcome = probe.run(handle);
       EXPECT_EQ(c.rc, outcome.ReturnCode);
       EXPECT_FALSE(outcome.Succeeded);
-      EXPECT_EQ(c.text, g_run.ResultDocument.c_str());
+      EXPECT_EQ(nullptr, outcome.RefusedOperation);
+      EXPECT_EQ(c.text, outcome.Error.c_str());
       EXPECT_EQ("", env_.output);
       std::string journal = Journal();
       EXPECT_EQ(c.rc == 1 ? 0u : 1u, Count(journal, "RfcReceive"));
@@ -117,7 +123,8 @@ TEST_F(ProbeCallsTest, StructuresAreInstalledOncePerProcess) {
   EXPECT_EQ(3u, Count(journal, "RfcInstallStructure"));
 }
 
-TEST_F(ProbeCallsTest, LibraryFailuresEndTheRunWithTheReport) {
+// A refused structure or table operation is the probe's last library call.
+TEST_F(ProbeCallsTest, LibraryRefusalsNameTheOperationAndStopTheProbe) {
   struct Case {
     const char* library_fault;
     ProbeOutcome (*probe)(RFC_HANDLE);
@@ -128,20 +135,22 @@ TEST_F(ProbeCallsTest, LibraryFailuresEndTheRunWithTheReport) {
       {"ItGetLine TF_CPU_ALL", ProbeCpu, "ItGetLine TF_CPU_ALL"},
       {"ItDelete TF_CPU_ALL", ProbeCpu, "ItDelete TF_CPU_ALL"},
       {"RfcInstallStructure RFCSI", ProbeSystemInfo, "RfcInstallStructure"},
-      {"RfcInstallStructure TAB512", EvaluateUserSensors, "RfcInstallStructure"},
-      {"ItCreate ENTRIES", EvaluateUserSensors, "ItCreate ENTRIES"},
-      {"ItGetLine ENTRIES", EvaluateUserSensors, "ItGetLine ENTRIES"},
-      {"ItDelete ENTRIES", EvaluateUserSensors, "ItDelete ENTRIES"},
+      {"RfcInstallStructure TAB512", EvaluateSingleSystem, "RfcInstallStructure"},
+      {"ItCreate ENTRIES", EvaluateSingleSystem, "ItCreate ENTRIES"},
+      {"ItGetLine ENTRIES", EvaluateSingleSystem, "ItGetLine ENTRIES"},
+      {"ItDelete ENTRIES", EvaluateSingleSystem, "ItDelete ENTRIES"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.library_fault);
-    g_run.CpuTypeHandle = g_run.SystemInfoTypeHandle = g_run.TableTypeHandle = 0;
+    Structures() = InstalledStructures();
     RFC_HANDLE handle = Connect("", std::string("fail = ") + c.library_fault + "\n");
-    EXPECT_EQ(1, ExitStatusOf([&c, handle] { c.probe(handle); }));
-    // Whatever was printed before stays; the report follows it.
-    EXPECT_NE(std::string::npos,
-              env_.output.find(std::string("RFC error\noperation/code  : ") + c.operation + "\n"))
-        << env_.output;
+    ProbeOutcome outcome = c.probe(handle);
+    EXPECT_FALSE(outcome.Succeeded);
+    EXPECT_STREQ(c.operation, outcome.RefusedOperation);
+    std::string journal = Journal();
+    std::string last_call = journal.substr(journal.rfind('\n', journal.size() - 2) + 1);
+    std::string refused = c.library_fault;
+    EXPECT_EQ(0u, last_call.find(refused.substr(0, refused.find(' ')))) << journal;
   }
 }
 
@@ -149,7 +158,7 @@ TEST_F(ProbeCallsTest, TracePointsFollowEveryCallAndReceive) {
   RFC_HANDLE handle = Connect("fail = RFC_SYSTEM_INFO failure\n");
   g_run.ArgumentText.assign("USERS,SYSLOG");
   for (const Probe& probe : kProbes) probe.run(handle);
-  g_run.TraceStream.reset();
+  RfcState().TraceStream.reset();
   std::string call = std::to_string(handle) + " RfcCall called \n";
   std::string receive = std::to_string(handle) + " RfcReceive called \n";
   EXPECT_EQ(call + receive + call + call + receive, dir_.Read("Fernwatch.Trc"));

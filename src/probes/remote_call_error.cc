@@ -1,25 +1,26 @@
-#include "output/result_document.h"
 #include "probes/probes.h"
 
 namespace fernwatch {
 
-// Appended as they are: the run driver adds the trace file's reason behind.
-void AppendRemoteCallError(int return_code, const char* exception) {
+// Without a line end: the run driver adds the trace file's reason behind.
+CallErrorText RemoteCallError(int return_code, const char* exception) {
+  CallErrorText text;
   switch (return_code) {
     case RFC_FAILURE:
-      AppendToDocument("Error 1014: RFC-Failure raised !");
+      text.assign("Error 1014: RFC-Failure raised !");
       break;
     case RFC_EXCEPTION:
-      AppendToDocument("Error 1012: Exception.: ");
-      AppendToDocument(exception != nullptr ? exception : "");
+      text.assign("Error 1012: Exception.: ");
+      text.append(exception != nullptr ? exception : "");
       break;
     case RFC_SYS_EXCEPTION:
-      AppendToDocument("Error 1013: Sys-Exception raised !");
+      text.assign("Error 1013: Sys-Exception raised !");
       break;
     default:
-      AppendToDocument("Error 1015: Other Failure raised !");
+      text.assign("Error 1015: Other Failure raised !");
       break;
   }
+  return text;
 }
 
 }  // namespace fernwatch

@@ -28,7 +28,10 @@ struct CpuAllParameters {
 // Rows of TF_CPU_ALL.
 constexpr unsigned kCpuRowLength = 48;
 
-// Installs CPU_ALL once, calls GET_CPU_ALL with its rows in `table` and
+// Installs CPU_ALL unless it is already; false when the library refuses it.
+bool InstallCpuAll();
+
+// Calls GET_CPU_ALL (CPU_ALL installed) with its rows in `table` and
 // returns the return code; on 2 and 3 the exception name is in
 // `exception` (kExceptionNameSize bytes).
 int CallGetCpuAll(RFC_HANDLE handle, CpuAllParameters* parameters, ITAB_H table, char* exception);
@@ -43,8 +46,11 @@ struct SystemInfoParameters {
   char rfc_login_complete[1];
 };
 
-// Installs RFCSI once, calls RFC_SYSTEM_INFO and returns the return code;
-// on 2 and 3 the exception name is in `exception`.
+// Installs RFCSI unless it is already; false when the library refuses it.
+bool InstallSystemInfo();
+
+// Calls RFC_SYSTEM_INFO (RFCSI installed) and returns the return code; on
+// 2 and 3 the exception name is in `exception`.
 int CallSystemInfo(RFC_HANDLE handle, SystemInfoParameters* parameters, char* exception);
 
 }  // namespace fernwatch

@@ -1,7 +1,6 @@
 #include "probes/sensor_selection.h"
 
 #include "argument_keywords.h"
-#include "output/result_document.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -19,79 +18,85 @@ bool IsRequestedItem(const FixedText<32>& text) {
   return item.equals(candidate.c_str());
 }
 
-void AddOverviewChannel(const UserSensorRow& row) {
+void AddOverviewChannel(const UserSensorRow& row, const SensorSelection& selection,
+                        ResultWriter& writer) {
   ChannelName name(row.Sensor.c_str());
   name.append(", ");
   name.append(row.Text);
-  AddChannel(name.c_str(), row.Value.c_str(), row.Unit.c_str());
-  PrintDocument();
+  writer.AddChannel(Channel{name.c_str(), row.Value.c_str(), row.Unit.c_str(),
+                            selection.SystemLabel});
+  writer.Print();
 }
 
-void AddDataChannel(const UserSensorRow& row, const SensorSelection& selection) {
+void AddDataChannel(const UserSensorRow& row, SensorSelection* selection, ResultWriter& writer) {
   ChannelName name;
   if (!row.State.empty()) {
     name.append(row.State);
     name.append(": ");
   }
-  if (selection.Listing) {
-    g_run.SensorFound.assign("X");
+  if (selection->Listing) {
+    selection->SensorFound = true;
     // What an earlier system left unprinted (its error line) is dropped.
-    EmptyDocument();
+    writer.Empty();
     if (!IsRequestedItem(row.Text)) return;
-    name.append(g_run.SystemLabel);
+    name.append(selection->SystemLabel);
   } else {
     name.append(row.Text);
   }
-  if (selection.StateMode) {
-    AddChannel(name.c_str(), row.State.c_str(), "State");
+  if (selection->StateMode) {
+    writer.AddChannel(Channel{name.c_str(), row.State.c_str(), "State", selection->SystemLabel});
   } else {
-    AddChannel(name.c_str(), row.Value.c_str(), row.Unit.c_str());
+    writer.AddChannel(
+        Channel{name.c_str(), row.Value.c_str(), row.Unit.c_str(), selection->SystemLabel});
   }
-  PrintDocument();
+  writer.Print();
 }
 
 }  // namespace
 
-SensorSelection CurrentSelection() {
+SensorSelection CurrentSelection(const char* system_label) {
   SensorSelection selection;
   selection.Sensor = SensorWordOf(g_run.ArgumentText.c_str());
   selection.Title.assign("User-Sensor not found...");
   selection.Overview = AsksForSensorOverview();
   selection.StateMode = AsksForStates();
-  selection.Listing = IsSet(g_run.ListingRun);
+  selection.Listing = g_run.ListingRun;
+  selection.SystemLabel = selection.Listing ? system_label : nullptr;
+  selection.SensorFound = false;
   return selection;
 }
 
-void EvaluateSensorRow(const UserSensorRow& row, SensorSelection* selection) {
+void EvaluateSensorRow(const UserSensorRow& row, SensorSelection* selection,
+                       ResultWriter& writer) {
   bool requested = selection->Sensor.Selects(row);
-  if (selection->Overview && row.IsHeader()) AddOverviewChannel(row);
+  if (selection->Overview && row.IsHeader()) AddOverviewChannel(row, *selection, writer);
   // A later header row of the same sensor overrides an earlier one.
   if (requested && row.IsHeader()) selection->Title = row.Text;
-  if (!selection->Overview && !row.IsHeader() && requested) AddDataChannel(row, *selection);
+  if (!selection->Overview && !row.IsHeader() && requested) AddDataChannel(row, selection, writer);
 }
 
-void WriteSensorStatusText(const SensorSelection& selection) {
+void WriteSensorStatusText(const SensorSelection& selection, ResultWriter& writer) {
   const char* destination = g_run.Profile.Destination.c_str();
   if (selection.Overview) {
-    BeginText();
-    AppendStatusText("(");
-    AppendStatusText(destination);
-    AppendStatusText(") SAP User-Sensor(s) Overview... ");
-    EndText();
-    if (!selection.Listing) EndDocument();
+    writer.BeginText();
+    writer.AppendStatusText("(");
+    writer.AppendStatusText(destination);
+    writer.AppendStatusText(") SAP User-Sensor(s) Overview... ");
+    writer.EndText();
+    if (!selection.Listing) writer.EndDocument();
     return;
   }
   if (selection.Listing) return;
-  BeginText();
-  AppendStatusText("(");
-  AppendStatusText(destination);
-  AppendStatusText(") User-Sensor: ");
-  AppendStatusText(selection.Sensor.Word.c_str());
-  AppendStatusText(", ");
-  AppendStatusText(selection.Title.c_str());
-  AppendStatusText(" ");
-  EndText();
-  EndDocument();
+  writer.BeginText();
+  writer.AppendStatusText("(");
+  writer.AppendStatusText(destination);
+  writer.AppendStatusText(") User-Sensor: ");
+  writer.AppendStatusText(selection.Sensor.Word.c_str());
+  writer.AppendStatusText(", ");
+  writer.AppendStatusText(selection.Title.c_str());
+  writer.AppendStatusText(" ");
+  writer.EndText();
+  writer.EndDocument();
 }
 
 }  // namespace fernwatch

@@ -3,17 +3,9 @@
 #include "probes/call_lists.h"
 #include "probes/probes.h"
 #include "probes/sensor_row.h"
-#include "rfc/connection.h"
-#include "run_state.h"
 
 namespace fernwatch {
 namespace {
-
-void InstallTab512() {
-  // One flat field; 540 wide, whatever the structure's name says.
-  static RFC_TYPE_ELEMENT elements[] = {{LibraryName("WA"), TYPC, kSensorRowLength, 0, 0}};
-  InstallStructureOnce("TAB512", elements, 1, &g_run.TableTypeHandle);
-}
 
 // Exporting fields are fixed-length and not terminated; the library only
 // reads them.
@@ -21,11 +13,16 @@ void* ReadOnly(const void* field) { return const_cast<void*>(field); }
 
 }  // namespace
 
+bool InstallTableStructure() {
+  // One flat field; 540 wide, whatever the structure's name says.
+  static RFC_TYPE_ELEMENT elements[] = {{LibraryName("WA"), TYPC, kSensorRowLength, 0, 0}};
+  return InstallStructureOnce("TAB512", elements, 1, &Structures().Tab512);
+}
+
 int ReadSensorTable(RFC_HANDLE handle, const char* bypass_buffer, const char* from_key,
                     const char* generic_key, int32_t* max_entries, const char* table_name,
                     const char* to_key, int32_t* number_of_entries, ITAB_H entries,
                     char* exception) {
-  InstallTab512();
   RFC_PARAMETER exporting[] = {
       CallParameter("BYPASS_BUFFER", TYPC, 1, ReadOnly(bypass_buffer)),
       CallParameter("FROM_KEY", TYPC, kTableKeyLength, ReadOnly(from_key)),
@@ -36,7 +33,7 @@ int ReadSensorTable(RFC_HANDLE handle, const char* bypass_buffer, const char* fr
       EndOfParameters(),
   };
   RFC_TABLE tables[] = {
-      CallTable("ENTRIES", g_run.TableTypeHandle, kSensorRowLength, entries),
+      CallTable("ENTRIES", Structures().Tab512, kSensorRowLength, entries),
       EndOfTables(),
   };
   int rc = CallFunctionModule(handle, "RFC_GET_TABLE_ENTRIES", exporting, tables);

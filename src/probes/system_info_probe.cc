@@ -5,8 +5,6 @@
 #include "probes/call_lists.h"
 #include "probes/probes.h"
 #include "probes/remote_calls.h"
-#include "rfc/connection.h"
-#include "run_state.h"
 
 namespace fernwatch {
 namespace {
@@ -15,7 +13,9 @@ RFC_TYPE_ELEMENT SystemInfoElement(const char* name, unsigned length) {
   return RFC_TYPE_ELEMENT{LibraryName(name), TYPC, length, 0, 0};
 }
 
-void InstallRfcsi() {
+}  // namespace
+
+bool InstallSystemInfo() {
   static RFC_TYPE_ELEMENT elements[] = {
       SystemInfoElement("RFCPROTO", 3),   SystemInfoElement("RFCCHARTYP", 4),
       SystemInfoElement("RFCINTTYP", 3),  SystemInfoElement("RFCFLOTYP", 3),
@@ -27,14 +27,11 @@ void InstallRfcsi() {
       SystemInfoElement("RFCDAYST", 1),   SystemInfoElement("RFCIPADDR", 15),
       SystemInfoElement("RFCKERNRL", 4),  SystemInfoElement("RFCSI_RESV", 44),
   };
-  InstallStructureOnce("RFCSI", elements, sizeof elements / sizeof elements[0],
-                       &g_run.SystemInfoTypeHandle);
+  return InstallStructureOnce("RFCSI", elements, sizeof elements / sizeof elements[0],
+                              &Structures().Rfcsi);
 }
 
-}  // namespace
-
 int CallSystemInfo(RFC_HANDLE handle, SystemInfoParameters* p, char* exception) {
-  InstallRfcsi();
   RFC_PARAMETER no_parameters[] = {EndOfParameters()};
   RFC_TABLE no_tables[] = {EndOfTables()};
   int rc = CallFunctionModule(handle, "RFC_SYSTEM_INFO", no_parameters, no_tables);
@@ -45,7 +42,7 @@ int CallSystemInfo(RFC_HANDLE handle, SystemInfoParameters* p, char* exception) 
       CallParameter("DIALOG_USER_TYPE", TYPC, sizeof p->dialog_user_type, p->dialog_user_type),
       CallParameter("MAXIMAL_RESOURCES", TYPINT, 4, &p->maximal_resources),
       CallParameter("RECOMMENDED_DELAY", TYPINT, 4, &p->recommended_delay),
-      CallParameter("RFCSI_EXPORT", g_run.SystemInfoTypeHandle, sizeof p->rfcsi_export,
+      CallParameter("RFCSI_EXPORT", Structures().Rfcsi, sizeof p->rfcsi_export,
                     p->rfcsi_export),
       CallParameter("RFC_LOGIN_COMPLETE", TYPC, sizeof p->rfc_login_complete,
                     p->rfc_login_complete),
@@ -59,9 +56,12 @@ ProbeOutcome ProbeSystemInfo(RFC_HANDLE handle) {
   SystemInfoParameters parameters;
   std::memset(&parameters, 0, sizeof parameters);
   char exception[kExceptionNameSize] = "";
-  int rc = CallSystemInfo(handle, &parameters, exception);
-  if (rc != RFC_OK) AppendRemoteCallError(rc, exception);
-  return ProbeOutcome{rc, rc == RFC_OK};
+  if (!InstallSystemInfo()) return ProbeOutcome::Refused("RfcInstallStructure");
+  ProbeOutcome outcome;
+  outcome.ReturnCode = CallSystemInfo(handle, &parameters, exception);
+  outcome.Succeeded = outcome.ReturnCode == RFC_OK;
+  if (!outcome.Succeeded) outcome.Error = RemoteCallError(outcome.ReturnCode, exception);
+  return outcome;
 }
 
 }  // namespace fernwatch

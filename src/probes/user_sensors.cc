@@ -2,13 +2,10 @@
 // rows turned into channels, and the status text left for the run driver.
 #include <cstring>
 
-#include "output/result_document.h"
 #include "probes/call_lists.h"
 #include "probes/probes.h"
 #include "probes/sensor_row.h"
 #include "probes/sensor_selection.h"
-#include "rfc/connection.h"
-#include "rfc/decimal_value.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -32,71 +29,80 @@ void FillField(char (&field)[N], const char* text) {
   std::memcpy(field, text, length < N ? length : N);
 }
 
-// The whole table: the run driver leaves the key and the limit empty.
-TableRequest WholeTableRequest() {
+// The whole table: no key narrows the read, and no limit (0) cuts it.
+TableRequest WholeTableRequest(const char* table_name) {
   TableRequest request;
   FillField(request.bypass_buffer, "");
   FillField(request.from_key, "");
-  FillField(request.generic_key, g_run.GenericKeyText.c_str());
-  request.max_entries = DecimalValue(g_run.MaxEntriesText.c_str());
-  FillField(request.table_name, g_run.SensorTableName.c_str());
+  FillField(request.generic_key, "");
+  request.max_entries = 0;
+  FillField(request.table_name, table_name);
   FillField(request.to_key, "");
   request.number_of_entries = 0;
   return request;
 }
 
-void EvaluateRows(ITAB_H entries) {
-  SensorSelection selection = CurrentSelection();
-  if (!selection.Listing) {
-    BeginDocument();
-    PrintDocument();
+// False when the library refuses a row; what was printed stays so.
+bool EvaluateRows(ITAB_H entries, SensorSelection* selection, ResultWriter& writer) {
+  if (!selection->Listing) {
+    writer.BeginDocument();
+    writer.Print();
   }
   // Nothing changes the table while its rows are read: its fill is asked once.
   const unsigned fill = ItFill(entries);
   for (unsigned i = 1; i != 0 && i <= fill; ++i) {
     const void* line = ItGetLine(entries, i);
-    if (line == nullptr) ReportRfcError("ItGetLine ENTRIES");
-    EvaluateSensorRow(CutSensorRow(static_cast<const char*>(line)), &selection);
+    if (line == nullptr) return false;
+    EvaluateSensorRow(CutSensorRow(static_cast<const char*>(line)), selection, writer);
   }
-  WriteSensorStatusText(selection);
+  WriteSensorStatusText(*selection, writer);
+  return true;
 }
 
 // The function module's way of saying the table is there but empty.
-void ReportNoEntries() {
-  bool listing = IsSet(g_run.ListingRun);
-  if (!listing) BeginDocument();
-  BeginText();
-  AppendStatusText("(");
-  AppendStatusText(g_run.Profile.Destination.c_str());
-  AppendStatusText(") Fernwatch: ");
-  AppendStatusText("No Table-Entries defined / found...");
-  AppendStatusText(" ");
-  EndText();
-  if (!listing) EndDocument();
+void ReportNoEntries(ResultWriter& writer) {
+  bool listing = g_run.ListingRun;
+  if (!listing) writer.BeginDocument();
+  writer.BeginText();
+  writer.AppendStatusText("(");
+  writer.AppendStatusText(g_run.Profile.Destination.c_str());
+  writer.AppendStatusText(") Fernwatch: ");
+  writer.AppendStatusText("No Table-Entries defined / found...");
+  writer.AppendStatusText(" ");
+  writer.EndText();
+  if (!listing) writer.EndDocument();
 }
 
 }  // namespace
 
-ProbeOutcome EvaluateUserSensors(RFC_HANDLE handle) {
-  TableRequest request = WholeTableRequest();
+ProbeOutcome EvaluateUserSensors(RFC_HANDLE handle, const char* system_label,
+                                 ResultWriter& writer) {
+  TableRequest request = WholeTableRequest(g_run.OutputMode->SensorTable);
   ITAB_H entries = ItCreate(LibraryName("ENTRIES"), kSensorRowLength, 0, 0);
-  if (entries == nullptr) ReportRfcError("ItCreate ENTRIES");
+  if (entries == nullptr) return ProbeOutcome::Refused("ItCreate ENTRIES");
+  if (!InstallTableStructure()) return ProbeOutcome::Refused("RfcInstallStructure");
 
   char exception[kExceptionNameSize] = "";
-  int rc = ReadSensorTable(handle, request.bypass_buffer, request.from_key, request.generic_key,
-                           &request.max_entries, request.table_name, request.to_key,
-                           &request.number_of_entries, entries, exception);
+  ProbeOutcome outcome;
+  outcome.ReturnCode =
+      ReadSensorTable(handle, request.bypass_buffer, request.from_key, request.generic_key,
+                      &request.max_entries, request.table_name, request.to_key,
+                      &request.number_of_entries, entries, exception);
+  const int rc = outcome.ReturnCode;
   bool no_entries = rc == RFC_EXCEPTION && std::strcmp(exception, "INTERNAL_ERROR") == 0;
+  outcome.Succeeded = rc == RFC_OK || no_entries;
   if (rc == RFC_OK) {
-    EvaluateRows(entries);
+    SensorSelection selection = CurrentSelection(system_label);
+    if (!EvaluateRows(entries, &selection, writer)) return ProbeOutcome::Refused("ItGetLine ENTRIES");
+    outcome.SensorFound = selection.SensorFound;
   } else if (no_entries) {
-    ReportNoEntries();
+    ReportNoEntries(writer);
   } else {
-    AppendRemoteCallError(rc, exception);
+    outcome.Error = RemoteCallError(rc, exception);
   }
 
-  if (ItDelete(entries) != 0) ReportRfcError("ItDelete ENTRIES");
-  return ProbeOutcome{rc, rc == RFC_OK || no_entries};
+  if (ItDelete(entries) != 0) return ProbeOutcome::Refused("ItDelete ENTRIES");
+  return outcome;
 }
 
 }  // namespace fernwatch

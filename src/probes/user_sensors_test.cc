@@ -6,7 +6,7 @@
 #include "rfc/connection.h"
 #include "run_state.h"
 #include "support/fake_env.h"
-#include "support/run_record_test.h"
+#include "support/rfc_layer_test.h"
 
 namespace fernwatch {
 namespace {
@@ -26,28 +26,25 @@ std::string Channel(const std::string& name, const std::string& value, const std
          "</CustomUnit>\n<Value>" + value + "</Value></Result>\n";
 }
 
-class UserSensorsTest : public RunRecordTest {
+class UserSensorsTest : public RfcLayerTest {
  protected:
   UserSensorsTest() {
-    g_run.OutputMode.assign("EXEXML");
-    g_run.SensorTableName.assign("ZPRTG");
     g_run.Profile.Destination.assign("PRD");
     g_run.Profile.Hostname.assign("prdhost");
     g_run.Profile.Sysnr.assign("00");
   }
   ProbeOutcome Evaluate(const char* arguments, const std::string& table_lines = kSensorRows) {
     dir_.Write("RfcSim.ini", "[PRD]\nashost = prdhost\nsysnr = 00\n" + table_lines);
-    RFC_HANDLE handle = OpenConnection();
+    RFC_HANDLE handle = OpenConnection(*writer_);
     EXPECT_NE(0u, handle);
     g_run.ArgumentText.assign(arguments);
-    return EvaluateUserSensors(handle);
+    return EvaluateUserSensors(handle, g_run.ListingRun ? "PRD" : nullptr, *writer_);
   }
   void StartListing(const char* item) {
-    g_run.ListingRun.assign("X");
+    g_run.ListingRun = true;
     g_run.ItemId.assign(item);
-    g_run.SystemLabel.assign("PRD");
-    g_run.SensorFound.assign(".");
-    g_run.ResultDocument.assign("Error 1014: left by the previous system");
+    writer_->Empty();
+    writer_->Append("Error 1014: left by the previous system");
   }
 
   FakeEnv env_;
@@ -80,24 +77,27 @@ TEST_F(UserSensorsTest, SelectionsOfASingleSystemRun) {
     EXPECT_EQ(0, outcome.ReturnCode) << c.arguments;
     EXPECT_TRUE(outcome.Succeeded);
     EXPECT_EQ("\n<Prtg>\n" + c.channels, env_.output) << c.arguments;
-    EXPECT_EQ("\n<Text>" + c.text + "</Text>\n\n</Prtg>\n", g_run.ResultDocument.c_str());
+    EXPECT_EQ("\n<Text>" + c.text + "</Text>\n\n</Prtg>\n", writer_->Content().c_str());
   }
 }
 
 TEST_F(UserSensorsTest, ListingRunNamesTheMatchingItemAfterTheSystem) {
   StartListing("dialog users");
-  EXPECT_EQ(0, Evaluate("USERS").ReturnCode);
+  ProbeOutcome outcome = Evaluate("USERS");
+  EXPECT_EQ(0, outcome.ReturnCode);
+  EXPECT_TRUE(outcome.SensorFound);
   EXPECT_EQ(Channel("1: PRD", "17", "#"), env_.output);
-  EXPECT_STREQ("", g_run.ResultDocument.c_str());
-  EXPECT_STREQ("X", g_run.SensorFound.c_str());
+  EXPECT_STREQ("", writer_->Content().c_str());
 
   // The sensor is found, and the earlier error dropped, even without the item.
   env_.output.clear();
   StartListing("DIALOG USERS AND MORE");
-  EXPECT_EQ(0, Evaluate("USERS").ReturnCode);
+  outcome = Evaluate("USERS");
+  EXPECT_EQ(0, outcome.ReturnCode);
+  EXPECT_TRUE(outcome.SensorFound);
   EXPECT_EQ("", env_.output);
-  EXPECT_STREQ("", g_run.ResultDocument.c_str());
-  EXPECT_STREQ("X", g_run.SensorFound.c_str());
+  EXPECT_STREQ("", writer_->Content().c_str());
+  EXPECT_FALSE(Evaluate("SPOOL").SensorFound) << "a header row alone is no find";
 }
 
 TEST_F(UserSensorsTest, EmptyTableIsReportedAsNoEntries) {
@@ -106,12 +106,12 @@ TEST_F(UserSensorsTest, EmptyTableIsReportedAsNoEntries) {
   EXPECT_EQ(2, outcome.ReturnCode);
   EXPECT_TRUE(outcome.Succeeded) << "the table is there, only empty";
   EXPECT_EQ("", env_.output);
-  EXPECT_EQ("\n<Prtg>\n" + text + "\n</Prtg>\n", g_run.ResultDocument.c_str());
+  EXPECT_EQ("\n<Prtg>\n" + text + "\n</Prtg>\n", writer_->Content().c_str());
 
   StartListing("dialog users");
-  g_run.ResultDocument.clear();
+  writer_->Empty();
   EXPECT_EQ(2, Evaluate("USERS", "table = ZPRTG\n").ReturnCode);
-  EXPECT_EQ(text, g_run.ResultDocument.c_str());
+  EXPECT_EQ(text, writer_->Content().c_str());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "argument_keywords.h"
 #include "rfc/decimal_value.h"
+#include "rfc/rfc_state.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -46,7 +47,7 @@ void ChooseHostname(ConnectionRecords* records) {
 int ChooseSysnr() {
   ArgumentLine typed;
   if (!SysnrOverride(&typed)) return DecimalValue(g_run.Profile.Sysnr.c_str());
-  if (typed.empty()) return g_run.LastSysnr;
+  if (typed.empty()) return RfcState().LastSysnr;
   return DecimalValue(typed.c_str());
 }
 
@@ -82,7 +83,7 @@ FixedText<1023> ConnectionString() {
 }
 
 RFC_OPTIONS* FillConnectionRecords() {
-  ConnectionRecords& records = g_run.Connection;
+  ConnectionRecords& records = RfcState().Connection;
   FillTexts(&records);
 
   RFC_CONNOPT_CPIC& gateway = records.GatewayOptions;
@@ -95,7 +96,7 @@ RFC_OPTIONS* FillConnectionRecords() {
   bool own_gateway = NamesAnotherServer();
   r3.gateway_host = own_gateway ? nullptr : gateway.gateway_host;
   r3.gateway_service = own_gateway ? nullptr : gateway.gateway_service;
-  g_run.LastSysnr = r3.sysnr;
+  RfcState().LastSysnr = r3.sysnr;
 
   bool r2 = g_run.Profile.Mode.equals("R/2");
   RFC_OPTIONS& options = records.OpenOptions;

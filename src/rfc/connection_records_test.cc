@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "run_state.h"
-#include "support/run_record_test.h"
+#include "rfc/rfc_state.h"
+#include "support/rfc_layer_test.h"
 
 namespace fernwatch {
 namespace {
 
-using ConnectionRecordsTest = RunRecordTest;
+using ConnectionRecordsTest = RfcLayerTest;
 
 // An override names another application server, reached through its own
 // gateway: the profile's gateway is then not passed.
@@ -39,7 +40,7 @@ TEST_F(ConnectionRecordsTest, OverridesTakeTheTypedValuesAndDropTheGateway) {
     g_run.TypedArgumentText.assign(c.arguments);
     g_run.ArgumentText.assign(c.arguments);
     g_run.ArgumentText.to_upper();
-    g_run.LastSysnr = c.previous;
+    RfcState().LastSysnr = c.previous;
     auto* r3 = static_cast<RFC_CONNOPT_R3ONLY*>(FillConnectionRecords()->connopt);
     if (c.host == nullptr) {
       EXPECT_EQ(nullptr, r3->hostname) << c.arguments;
@@ -47,7 +48,7 @@ TEST_F(ConnectionRecordsTest, OverridesTakeTheTypedValuesAndDropTheGateway) {
       EXPECT_STREQ(c.host, r3->hostname) << c.arguments;
     }
     EXPECT_EQ(c.passed, r3->sysnr) << c.arguments;
-    EXPECT_EQ(c.passed, g_run.LastSysnr) << "an empty ,NO= keeps this number next time";
+    EXPECT_EQ(c.passed, RfcState().LastSysnr) << "an empty ,NO= keeps this number next time";
     EXPECT_STREQ(c.gateway ? "prdgw" : nullptr, r3->gateway_host) << c.arguments;
     EXPECT_STREQ(c.gateway ? "sapgw00" : nullptr, r3->gateway_service) << c.arguments;
 

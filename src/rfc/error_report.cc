@@ -1,11 +1,12 @@
 // The RFC error report: what the library knows of its last error, on the
-// console, and the end of the process. The library calls it as its error
-// handler; the program calls it when a structure or internal table fails.
+// console. The library calls its handler, which ends the process; the run
+// driver has it written when a structure or internal table fails, and
+// ends the run itself.
 #include <cstring>
 
-#include "output/result_document.h"
 #include "platform/env.h"
 #include "rfc/connection.h"
+#include "rfc/rfc_state.h"
 
 namespace fernwatch {
 namespace {
@@ -19,32 +20,30 @@ void TerminateFields(RFC_ERROR_INFO* info) {
   info->intstat[sizeof info->intstat - 1] = '\0';
 }
 
-void PrintReportField(const char* label, const char* value) { PrintField(label, 0, 15, value); }
-
 }  // namespace
 
-void SAP_API ReportRfcError(rfc_char_t* operation) {
-  ReportRfcError(static_cast<const char*>(operation));
+void RegisterRfcEnvironment(ResultWriter& writer) {
+  RfcLayerState& state = RfcState();
+  state.ReportWriter = &writer;
+  RFC_ERROR_HANDLER* handler = &ReportRfcError;
+  state.Environment.errorhandler = handler;
+  state.Environment.allocate = nullptr;
+  RfcEnvironment(&state.Environment);
 }
 
-void ReportRfcError(const char* operation) {
-  Env& env = CurrentEnv();
-  env.WriteOut("RFC error\n");
-  PrintReportField("operation/code", operation != nullptr ? operation : "");
-
+void WriteRfcErrorReport(ResultWriter& writer, const char* operation) {
   RFC_ERROR_INFO info;
   std::memset(&info, 0, sizeof info);
   RfcLastError(&info);
   TerminateFields(&info);
-  PrintReportField("key", info.key);
-  PrintReportField("status", info.status);
-  PrintReportField("message", info.message);
-  PrintReportField("internal status", info.intstat);
-  env.WriteOut("\n");
-
+  writer.PrintRfcErrorReport(RfcErrorReport{operation != nullptr ? operation : "", info.key,
+                                            info.status, info.message, info.intstat});
   RfcClose(0);
-  env.WriteOut("* Programm aborted...\n");
-  env.WriteOut("* Error at EoXput-File...\n");
+}
+
+void SAP_API ReportRfcError(rfc_char_t* operation) {
+  ResultWriter* writer = RfcState().ReportWriter;
+  if (writer != nullptr) WriteRfcErrorReport(*writer, operation);
   EndProcess(1);
 }
 

@@ -5,21 +5,21 @@
 #include "rfc/connection.h"
 #include "run_state.h"
 #include "support/fake_env.h"
-#include "support/run_record_test.h"
+#include "support/rfc_layer_test.h"
 
 namespace fernwatch {
 namespace {
 
-using ReportRfcErrorTest = RunRecordTest;
+using ReportRfcErrorTest = RfcLayerTest;
 
-TEST_F(ReportRfcErrorTest, PrintsTheNineLinesAndEndsWithStatusOne) {
+TEST_F(ReportRfcErrorTest, PrintsTheNineLinesAndClosesEveryConnection) {
   FakeEnv env;
   ScratchDirectory dir;
   dir.Write("RfcSim.ini", "[library]\njournal = journal.txt\n");
-  g_run.ResultDocument.assign("\n<Prtg>\n");
+  writer_->BeginDocument();
   g_run.Profile.Hostname.assign("nohost");
-  EXPECT_EQ(0u, OpenConnection());  // leaves its reason as the last error
-  EXPECT_EQ(1, ExitStatusOf([] { ReportRfcError("ItCreate ENTRIES"); }));
+  EXPECT_EQ(0u, OpenConnection(*writer_));  // leaves its reason as the last error
+  WriteRfcErrorReport(*writer_, "ItCreate ENTRIES");
   EXPECT_EQ(
       "RFC error\n"
       "operation/code  : ItCreate ENTRIES\n"
@@ -32,17 +32,16 @@ TEST_F(ReportRfcErrorTest, PrintsTheNineLinesAndEndsWithStatusOne) {
       "* Error at EoXput-File...\n",
       env.output);
   EXPECT_NE(std::string::npos, dir.Read("journal.txt").find("RfcClose 0"));
-  EXPECT_STREQ("\n<Prtg>\n", g_run.ResultDocument.c_str()) << "the document is not printed";
+  EXPECT_STREQ("\n<Prtg>\n", writer_->Content().c_str()) << "the document is not printed";
 }
 
-TEST_F(ReportRfcErrorTest, IsTheHandlerTheLibraryCallsDuringAnOpen) {
+TEST_F(ReportRfcErrorTest, IsTheHandlerTheLibraryCallsDuringAnOpenAndEndsWithOne) {
   FakeEnv env;
   ScratchDirectory dir;
   dir.Write("RfcSim.ini", "[PRD]\nashost = h\nsysnr = 0\nfail = open handler Gateway gone\n");
   g_run.Profile.Hostname.assign("h");
-  g_run.RfcEnvironmentRecord.errorhandler = ReportRfcError;
-  RfcEnvironment(&g_run.RfcEnvironmentRecord);
-  EXPECT_EQ(1, ExitStatusOf([] { OpenConnection(); }));
+  RegisterRfcEnvironment(*writer_);
+  EXPECT_EQ(1, ExitStatusOf([this] { OpenConnection(*writer_); }));
   EXPECT_EQ(0u, env.output.find("RFC error\noperation/code  : Gateway gone\n"));
 }
 

@@ -8,6 +8,7 @@
 
 #include "rfc/connection.h"
 #include "rfc/connection_records.h"
+#include "rfc/rfc_state.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -18,7 +19,9 @@ namespace {
 constexpr int kSapRfcLockWaitMilliseconds = 20000;
 
 // What the trace file holds before the open is no reason of this run's.
-void RememberTraceSize() { g_run.TraceSizeAtOpen = CurrentEnv().FileSize(kLibraryTraceFile); }
+void RememberTraceSize() {
+  RfcState().TraceSizeAtOpen = CurrentEnv().FileSize(kLibraryTraceFile);
+}
 
 RFC_HANDLE OpenWithOptions(RFC_OPTIONS* options) {
   RememberTraceSize();
@@ -38,9 +41,9 @@ RFC_HANDLE OpenWithConnectionString() {
   return handle;
 }
 
-}  // namespace
-
-RFC_HANDLE OpenConnection() {
+// The logon of the current system, with the records or through its own
+// library configuration.
+RFC_HANDLE LogOn(ResultWriter& writer) {
   RFC_OPTIONS* options = FillConnectionRecords();
 
   FixedText<18> own_configuration("SapRfc.");
@@ -48,14 +51,26 @@ RFC_HANDLE OpenConnection() {
   std::unique_ptr<InputFile> source = CurrentEnv().OpenRaw(own_configuration.c_str());
   if (!source) return OpenWithOptions(options);
 
-  FixedText<63> line;
-  line.format("* SapRfc.Ini.......: %s<\n", g_run.Profile.Destination.c_str());
-  CurrentEnv().WriteOut(line.c_str());
+  writer.PrintDestinationFile(g_run.Profile.Destination.c_str());
   std::unique_ptr<HeldLock> lock = CurrentEnv().LockWorkingDirectory(kSapRfcLockWaitMilliseconds);
   bool copied = CurrentEnv().ReplaceFile(*source, "SapRfc.ini");
   source.reset();
   if (!copied) return 0;
   return OpenWithConnectionString();  // the lock goes when the open is done
+}
+
+}  // namespace
+
+RFC_HANDLE OpenConnection(ResultWriter& writer) {
+  RfcState().Session = LogOn(writer);
+  return RfcState().Session;
+}
+
+void CloseConnection() {
+  RFC_HANDLE& session = RfcState().Session;
+  if (session == 0) return;
+  RfcClose(session);
+  session = 0;
 }
 
 }  // namespace fernwatch

@@ -5,7 +5,8 @@
 #include "rfc/connection.h"
 #include "run_state.h"
 #include "support/fake_env.h"
-#include "support/run_record_test.h"
+#include "rfc/rfc_state.h"
+#include "support/rfc_layer_test.h"
 
 namespace fernwatch {
 namespace {
@@ -17,7 +18,7 @@ const char kLandscape[] =
     "[PRD]\nashost = prdhost\nsysnr = 00\ngwhost = prdgw\ngwserv = sapgw00\nclient = 100\n"
     "user = MONITOR\npasswd = secret\nuser = LONGER_MONITOR\npasswd = a.longer.secret\n";
 
-class OpenConnectionTest : public RunRecordTest {
+class OpenConnectionTest : public RfcLayerTest {
  protected:
   OpenConnectionTest() {
     dir_.Write("RfcSim.ini", kLandscape);
@@ -62,7 +63,7 @@ TEST_F(OpenConnectionTest, RecordsPadUserAndPasswordAndPickTheRouteByMode) {
     g_run.Profile.Mode.assign(c.mode);
     g_run.Profile.User.assign(c.user);
     g_run.Profile.Password.assign(c.password);
-    EXPECT_NE(0u, OpenConnection()) << c.mode;
+    EXPECT_NE(0u, OpenConnection(*writer_)) << c.mode;
     EXPECT_NE(std::string::npos, Journal().find(c.line)) << Journal();
   }
   EXPECT_EQ("", env_.output);
@@ -71,7 +72,7 @@ TEST_F(OpenConnectionTest, RecordsPadUserAndPasswordAndPickTheRouteByMode) {
 TEST_F(OpenConnectionTest, HostOverrideWithoutValueOpensNothing) {
   g_run.TypedArgumentText.assign("USERS,HOST=");
   g_run.ArgumentText.assign("USERS,HOST=");
-  EXPECT_EQ(0u, OpenConnection());
+  EXPECT_EQ(0u, OpenConnection(*writer_));
   EXPECT_NE(std::string::npos, Journal().find(" host=(null) sysnr=0 "));
 }
 
@@ -79,7 +80,7 @@ TEST_F(OpenConnectionTest, DestinationFileBecomesSapRfcIniAndTheStringIsUsed) {
   const std::string configuration = "DEST=PRD\r\nASHOST=prdhost SYSNR=00\r\n\x01\xff end";
   dir_.Write("SapRfc.PRD", configuration);
   dir_.Write("SapRfc.ini", "DEST=PRD ASHOST=stale SYSNR=99 and a longer old content\n");
-  EXPECT_NE(0u, OpenConnection());
+  EXPECT_NE(0u, OpenConnection(*writer_));
   EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.output);
   EXPECT_EQ(configuration, dir_.Read("SapRfc.ini"));
   EXPECT_EQ("RfcOpenEx \"CLIENT=100 USER=MONITOR PASSWD=secret LANG=D DEST=PRD\"\n", Journal());
@@ -94,7 +95,7 @@ TEST_F(OpenConnectionTest, NoOpenWhenSapRfcIniCannotBeWritten) {
     env_.output.clear();
     env_.fail().write = write_fails;
     env_.fail().replace = !write_fails;
-    EXPECT_EQ(0u, OpenConnection());
+    EXPECT_EQ(0u, OpenConnection(*writer_));
     EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.output);
     EXPECT_EQ("", Journal());
     EXPECT_EQ("DEST=PRD ASHOST=stale SYSNR=99\n", dir_.Read("SapRfc.ini"));
@@ -110,7 +111,7 @@ TEST_F(OpenConnectionTest, ThePollOpensWithOrWithoutTheLockAndLeavesItFree) {
     env_.output.clear();
     dir_.Write("journal.txt", "");
     env_.fail().lock = lock_fails;
-    EXPECT_NE(0u, OpenConnection()) << lock_fails;
+    EXPECT_NE(0u, OpenConnection(*writer_)) << lock_fails;
     EXPECT_EQ("* SapRfc.Ini.......: PRD<\n", env_.output);
     EXPECT_EQ("RfcOpenEx \"CLIENT=100 USER=MONITOR PASSWD=secret LANG=D DEST=PRD\"\n", Journal());
     EXPECT_TRUE(SystemEnv().LockWorkingDirectory(0) != nullptr) << "released after the open";
@@ -123,11 +124,11 @@ TEST_F(OpenConnectionTest, RemembersTheTraceFileSizeJustBeforeTheOpen) {
   for (bool own_configuration : {false, true}) {
     if (own_configuration) dir_.Write("SapRfc.PRD", "DEST=PRD ASHOST=otherhost SYSNR=00\n");
     SystemEnv().RemoveFile("Dev_Rfc.Trc");
-    EXPECT_EQ(0u, OpenConnection());
-    EXPECT_EQ(-1, g_run.TraceSizeAtOpen) << "no file before the first refusal";
+    EXPECT_EQ(0u, OpenConnection(*writer_));
+    EXPECT_EQ(-1, RfcState().TraceSizeAtOpen) << "no file before the first refusal";
     const int64_t size = static_cast<int64_t>(dir_.Read("Dev_Rfc.Trc").size());
-    EXPECT_EQ(0u, OpenConnection());
-    EXPECT_EQ(size, g_run.TraceSizeAtOpen) << own_configuration;
+    EXPECT_EQ(0u, OpenConnection(*writer_));
+    EXPECT_EQ(size, RfcState().TraceSizeAtOpen) << own_configuration;
   }
 }
 

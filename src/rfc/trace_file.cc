@@ -6,9 +6,8 @@
 #include <cstring>
 #include <memory>
 
-#include "output/result_document.h"
 #include "rfc/connection.h"
-#include "run_state.h"
+#include "rfc/rfc_state.h"
 
 namespace fernwatch {
 namespace {
@@ -45,7 +44,7 @@ void JudgeLine(const char* piece, TraceMessage* message) {
 // or at its start when there was none then or it has become shorter since
 // (it was removed and written anew).
 uint64_t StartOfThisRun() {
-  const int64_t before = g_run.TraceSizeAtOpen;
+  const int64_t before = RfcState().TraceSizeAtOpen;
   const int64_t now = CurrentEnv().FileSize(kLibraryTraceFile);
   if (before <= 0 || now < before) return 0;
   return static_cast<uint64_t>(before);
@@ -79,11 +78,11 @@ void ReadLastMessage(InputFile& file, TraceMessage* message) {
 
 }  // namespace
 
-void AppendTraceMessage() {
+void AppendTraceMessage(ResultWriter& writer) {
   const uint64_t start = StartOfThisRun();
   std::unique_ptr<InputFile> file = CurrentEnv().OpenText(kLibraryTraceFile);
   if (!file) {
-    AppendToDocument(" - Look for Trace-File");
+    writer.Append(" - Look for Trace-File");
     return;
   }
   TraceMessage message;
@@ -91,11 +90,11 @@ void AppendTraceMessage() {
   file.reset();
 
   if (message.empty()) {
-    AppendToDocument(" - Please Check Trace-File !");
+    writer.Append(" - Please Check Trace-File !");
     return;
   }
-  AppendToDocument(" - ");
-  AppendToDocument(message.c_str());
+  writer.Append(" - ");
+  writer.Append(message.c_str());
 }
 
 }  // namespace fernwatch

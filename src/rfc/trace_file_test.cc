@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "output/result_document.h"
 #include "rfc/connection.h"
+#include "rfc/rfc_state.h"
 #include "run_state.h"
 #include "support/fake_env.h"
-#include "support/run_record_test.h"
+#include "support/rfc_layer_test.h"
 
 namespace fernwatch {
 namespace {
@@ -18,7 +18,7 @@ std::string Block(const std::string& text_line) {
          text_line + "TIME        Fri Jan  5 09:15:17 2024\n";
 }
 
-using AppendTraceMessageTest = RunRecordTest;
+using AppendTraceMessageTest = RfcLayerTest;
 
 TEST_F(AppendTraceMessageTest, TakesTheLastTextOfTheLastBlock) {
   const std::string refused = Block("ERROR       partner 'prdhost:00' not reached\n");
@@ -44,13 +44,14 @@ TEST_F(AppendTraceMessageTest, TakesTheLastTextOfTheLastBlock) {
       {std::string(98, '-') + "ERROR       not at a piece start\n", kNoText},
   };
   for (const Case& c : cases) {
-    ResetRunState();
+    ResetRfcState();
+    writer_->Empty();
     FakeEnv env;
     ScratchDirectory dir;
     if (!c.trace.empty()) dir.Write("Dev_Rfc.Trc", c.trace);
-    g_run.ResultDocument.assign("Error 1014: RFC-Failure raised !");
-    AppendTraceMessage();
-    EXPECT_EQ("Error 1014: RFC-Failure raised !" + c.appended, g_run.ResultDocument.c_str())
+    writer_->Append("Error 1014: RFC-Failure raised !");
+    AppendTraceMessage(*writer_);
+    EXPECT_EQ("Error 1014: RFC-Failure raised !" + c.appended, writer_->Content().c_str())
         << c.trace;
     EXPECT_EQ(!c.trace.empty(), dir.Exists("Dev_Rfc.Trc")) << "the file is left where it is";
   }
@@ -80,16 +81,17 @@ TEST_F(AppendTraceMessageTest, OnlyWhatWasWrittenSinceTheOpenCounts) {
       {old, std::string(98, '-') + "ERROR       not at a piece start\n", kNoText},
   };
   for (const Case& c : cases) {
-    ResetRunState();
+    ResetRfcState();
+    writer_->Empty();
     FakeEnv env;
     ScratchDirectory dir;
     dir.Write("Dev_Rfc.Trc", c.before);
-    g_run.TraceSizeAtOpen = static_cast<int64_t>(c.before.size());
+    RfcState().TraceSizeAtOpen = static_cast<int64_t>(c.before.size());
     dir.Write("Dev_Rfc.Trc", c.before + c.since);
-    g_run.ResultDocument.assign("Error 1012: Exception.: NOT_AUTHORIZED");
-    AppendTraceMessage();
+    writer_->Append("Error 1012: Exception.: NOT_AUTHORIZED");
+    AppendTraceMessage(*writer_);
     EXPECT_EQ("Error 1012: Exception.: NOT_AUTHORIZED" + c.appended,
-              g_run.ResultDocument.c_str())
+              writer_->Content().c_str())
         << c.before << "|" << c.since;
   }
 }
@@ -99,13 +101,13 @@ TEST_F(AppendTraceMessageTest, OnlyWhatWasWrittenSinceTheOpenCounts) {
 TEST_F(AppendTraceMessageTest, AFileShorterThanAtTheOpenIsReadFromItsStart) {
   FakeEnv env;
   ScratchDirectory dir;
-  g_run.TraceSizeAtOpen = 100000;
-  AppendTraceMessage();
-  EXPECT_STREQ(" - Look for Trace-File", g_run.ResultDocument.c_str());
-  EmptyDocument();
+  RfcState().TraceSizeAtOpen = 100000;
+  AppendTraceMessage(*writer_);
+  EXPECT_STREQ(" - Look for Trace-File", writer_->Content().c_str());
+  writer_->Empty();
   dir.Write("Dev_Rfc.Trc", Block("ERROR       written anew\n"));
-  AppendTraceMessage();
-  EXPECT_STREQ(" - written anew", g_run.ResultDocument.c_str());
+  AppendTraceMessage(*writer_);
+  EXPECT_STREQ(" - written anew", writer_->Content().c_str());
 }
 
 }  // namespace

@@ -4,14 +4,15 @@
 // caller passes a password as event or detail.
 #include "argument_keywords.h"
 #include "rfc/connection.h"
-#include "run_state.h"
+#include "rfc/rfc_state.h"
 
 namespace fernwatch {
 
 void TracePoint(RFC_HANDLE handle, const char* event, const char* detail) {
   if (!AsksForTrace()) return;
-  if (!g_run.TraceStream) g_run.TraceStream = CurrentEnv().OpenAppend("Fernwatch.Trc");
-  if (!g_run.TraceStream) return;
+  std::unique_ptr<LineSink>& stream = RfcState().TraceStream;
+  if (!stream) stream = CurrentEnv().OpenAppend("Fernwatch.Trc");
+  if (!stream) return;
 
   // A cut line still ends its line, so the next one starts on its own.
   FixedText<1022> body;
@@ -19,7 +20,7 @@ void TracePoint(RFC_HANDLE handle, const char* event, const char* detail) {
               detail != nullptr ? detail : "");
   FixedText<1023> line(body.c_str());
   line.append_char('\n');
-  g_run.TraceStream->WriteLine(line.c_str());
+  stream->WriteLine(line.c_str());
 }
 
 }  // namespace fernwatch

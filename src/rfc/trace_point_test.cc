@@ -5,12 +5,12 @@
 #include "rfc/connection.h"
 #include "run_state.h"
 #include "support/fake_env.h"
-#include "support/run_record_test.h"
+#include "support/rfc_layer_test.h"
 
 namespace fernwatch {
 namespace {
 
-using TracePointTest = RunRecordTest;
+using TracePointTest = RfcLayerTest;
 
 TEST_F(TracePointTest, OnlySyslogOpensTheTraceAndEveryLineEnds) {
   FakeEnv env;

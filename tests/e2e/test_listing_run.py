@@ -178,6 +178,22 @@ class OutcomeTest(ListingCase):
                           "internal status : RfcOpen\n\n* Programm aborted...\n"
                           "* Error at EoXput-File...\n", 1)
 
+    def test_refused_table_operation_ends_the_run_unfinished(self):
+        # The same report as after a refusal in a single-system run: the
+        # channels printed stay, nothing follows, no next system is polled.
+        self.write_systems(["PRD.P00", "DEV.P00"], library=landscape.library(
+            "journal.txt", ["fail = ItDelete ENTRIES"]))
+        self.write_system_list(["PRD.P00", "DEV.P00"])
+        fields = (("operation/code", "ItDelete ENTRIES"), ("key", "RFC_ERROR_PROGRAM"),
+                  ("status", "ItDelete ENTRIES failed"),
+                  ("message", "internal table ENTRIES not deleted"),
+                  ("internal status", "ItDelete ENTRIES"))
+        self.assertOutput(self.run_program("PRD", "users", "ITEM=dialog:users"),
+                          "\n<Prtg>\n\n" + channel("1: PRD.P00", "17") + "RFC error\n" +
+                          "".join("%-15s : %s\n" % f for f in fields) +
+                          "\n* Programm aborted...\n* Error at EoXput-File...\n", 1)
+        self.assertNotIn(b"devhost", self.read_bytes("journal.txt"))
+
     def test_gateway_of_the_first_system_serves_the_second(self):
         self.write_systems(["PRD.P00", "DEV.P00"], library=landscape.library("j.txt"))
         self.write_profile("PRD.P00", Gwhost="gwprd", Gwservice="sapgw01")

@@ -1,0 +1,129 @@
+// The writer of standard output. Every byte the probe prints passes through
+// the one writer of its run: the result document in the form its
+// front-end reads, the progress lines, the line of a destination file and
+// the RFC error report. The writer holds the document, prints it piece by
+// piece, and knows how much of it the caller has already read, so that it
+// can close the document well-formed from any point of the run.
+#ifndef FERNWATCH_OUTPUT_RESULT_WRITER_H_
+#define FERNWATCH_OUTPUT_RESULT_WRITER_H_
+
+#include <cstdint>
+#include <memory>
+
+#include "front_ends.h"
+#include "run_state.h"
+
+namespace fernwatch {
+
+// One channel of the result. Name, value and unit are written as passed
+// (in the XML form as XML content), each cut to 123 characters.
+struct Channel {
+  const char* Name;
+  const char* Value;  // the text read, never formatted here
+  const char* Unit;   // may be empty
+  // The system's label in a listing run, null otherwise: the Quorvane
+  // front-end keys a listing's channels by their system.
+  const char* System = nullptr;
+};
+
+// What the library knows of its last error, for the RFC error report.
+struct RfcErrorReport {
+  const char* Operation;
+  const char* Key;
+  const char* Status;
+  const char* Message;
+  const char* InternalStatus;
+};
+
+class ResultWriter {
+ public:
+  virtual ~ResultWriter() = default;
+
+  // The document. Every writer appends at the end of the content, cut at
+  // its capacity, except BeginDocument and SetErrorDocument, which replace
+  // it.
+
+  // Replaces the content by the opening of the form.
+  void BeginDocument();
+  // Appends the closing of the form.
+  void EndDocument();
+  // Appends the opening of the status text; its pieces follow with
+  // AppendStatusText, then EndText.
+  void BeginText();
+  // A piece of the status text: in the XML form as XML content, in the
+  // text forms as it is.
+  void AppendStatusText(const char* text);
+  // Appends the closing of the status text; the Maltrex report of one
+  // selected channel empties the whole content instead.
+  void EndText();
+  // Writes one channel in the form, and counts it whatever the form.
+  void AddChannel(const Channel& channel);
+  // Replaces the content by the XML error document carrying `message` as
+  // XML content, in every form; the message is cut, never inside an
+  // entity, so that the document keeps its closing.
+  void SetErrorDocument(const char* message);
+  // Appends `text` as it is: the error text of a failed call and its reason.
+  void Append(const char* text);
+  void Empty() { content_.clear(); }
+  const DocumentText& Content() const { return content_; }
+  // Channels written in this run, over all its systems.
+  int32_t ChannelCount() const { return channel_count_; }
+
+  // Printing. The content goes to standard output unchanged and is emptied.
+  void Print();
+  // The same, followed by a line feed.
+  void PrintLine();
+
+  // Lines beside the document, straight to standard output.
+  // A progress line, as it is.
+  void PrintConsole(const char* text);
+  // "* SapRfc.Ini.......: <destination><": the logon goes through the
+  // destination's own library configuration.
+  void PrintDestinationFile(const char* destination);
+  // The RFC error report: "RFC error", the fields, the end lines.
+  void PrintRfcErrorReport(const RfcErrorReport& report);
+  // One aligned line: `indent` blanks, `label` left-aligned in `width`
+  // columns (a longer one is not cut), " : ", `value`, a line feed.
+  void PrintField(const char* label, int indent, int width, const char* value);
+
+  // Whether any of the document has been printed: its opening, a channel.
+  bool PrintedPartOfDocument() const { return printed_part_; }
+  // Whether the document has been printed up to its closing.
+  bool PrintedWholeDocument() const { return printed_whole_; }
+
+  // Ends the document wherever the run stands, well-formed, with `message`
+  // for the caller: as the error document when none of the document has
+  // been printed, otherwise as the status text and the closing after what
+  // was. What the content held unprinted is dropped. Nothing is printed
+  // once the whole document has been.
+  void CloseEarly(const char* message);
+
+ protected:
+  // What each form writes.
+  virtual void AppendOpening() = 0;
+  virtual void AppendClosing() = 0;
+  virtual void AppendTextOpening() = 0;
+  virtual void AppendTextPiece(const char* text) = 0;
+  virtual void AppendTextClosing() = 0;
+  // `number` counts this channel among all of the run's, from 1.
+  virtual void AppendChannel(const Channel& channel, int32_t number) = 0;
+
+  DocumentText& content() { return content_; }
+
+ private:
+  void WriteOut(const char* text, size_t length);
+
+  DocumentText content_;
+  int32_t channel_count_ = 0;
+  bool begun_ = false;  // the opening is in the content or printed
+  bool ended_ = false;  // the closing is in the content or printed
+  bool printed_part_ = false;
+  bool printed_whole_ = false;
+};
+
+// The writer of the form that `front_end` reads.
+std::unique_ptr<ResultWriter> WriterFor(const FrontEnd& front_end);
+
+}  // namespace fernwatch
+
+#endif  // FERNWATCH_OUTPUT_RESULT_WRITER_H_
