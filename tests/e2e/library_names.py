@@ -12,7 +12,8 @@ the programs must export exactly the twelve plain names, no more: a
 program tested against extra names could still fail beside the vendor's
 DLL. The tables are read with objdump -p.
 
-Exit status 0 when all is so, 1 otherwise (each difference is printed).
+Exit status 0 when all is so, 77 (skipped) when the build is not
+installed, 1 otherwise (each difference is printed).
 """
 
 import os
@@ -101,6 +102,10 @@ def main(argv):
     objdump, bin_dir = argv[1], argv[2]
     programs = [os.path.join(bin_dir, name) for name in ("fernwatch.exe", "fernwatch-profile.exe")]
     library = os.path.join(bin_dir, LIBRARY)
+    if not os.path.isfile(programs[0]):
+        print("SKIPPED: %s is missing; build and install this Windows preset "
+              "(scripts/test.sh does)" % programs[0])
+        return 77
     for path in programs + [library]:
         if not os.path.isfile(path):
             print("FAILED: %s is missing; build and install this Windows preset first" % path)
