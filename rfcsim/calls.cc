@@ -9,6 +9,7 @@
 #include "rfcsim/records.h"
 #include "rfcsim/state.h"
 #include "rfcsim/tables.h"
+#include "rfcsim/text.h"
 
 namespace rfcsim {
 
@@ -22,7 +23,7 @@ Connection* FindConnection(RFC_HANDLE handle) {
 }
 
 const Fault* CallFault(const Connection& connection, const std::string& function) {
-  for (const Fault& fault : connection.system->faults) {
+  for (const Fault& fault : connection.system.faults) {
     if (EqualsIgnoringCase(fault.point, function)) return &fault;
   }
   return nullptr;
@@ -94,7 +95,7 @@ void FillTable(RFC_TABLE& entry, const TableResult& result) {
     entry.newitab = 1;
   }
   InternalTable* table = FindTable(entry.ithandle);
-  if (table != nullptr) ReplaceRows(*table, result.rows(), result.pad);
+  if (table != nullptr) ReplaceRows(*table, result.rows, result.pad);
 }
 
 void FillTables(RFC_TABLE* tables, const std::vector<TableResult>& results) {
@@ -157,7 +158,7 @@ RFC_RC Call(RFC_HANDLE handle, rfc_char_t* function, RFC_PARAMETER* exporting, R
     return Failure(operation, "connection handle " + std::to_string(handle) + " is not open");
   }
   connection->pending = PendingCall();
-  WaitMilliseconds(connection->system->delay_ms);
+  WaitMilliseconds(connection->system.delay_ms);
   if (const Fault* fault = CallFault(*connection, name)) {
     if (fault->kind == FaultKind::kFailure) return Failure(operation, fault->text);
     if (fault->kind == FaultKind::kHandler) {

@@ -4,6 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <utility>
+
+#include "rfcsim/text.h"
 
 namespace rfcsim {
 
@@ -15,17 +18,16 @@ void Put(std::string& record, size_t offset, size_t width, const std::string& va
 }
 
 // One row of CPU_ALL: three two-byte integers, two bytes of alignment, ten
-// four-byte integers.
-const size_t kCpuRowWidth = 48;
-
-// Fills `row`, kCpuRowWidth zero bytes.
-void PutCpuRow(int serial, int cpus, char* row) {
+// four-byte integers; 48 bytes.
+std::string CpuRow(int serial, int cpus) {
+  std::string row(48, '\0');
   const int16_t head[] = {1, 0, static_cast<int16_t>(serial)};
-  std::memcpy(row, head, sizeof head);
+  std::memcpy(&row[0], head, sizeof head);
   // NBR_CPU, load averages (hundredths), interrupts, system calls and
   // context switches per second, user/system/idle percentages.
   const int32_t figures[] = {cpus, 42, 37, 31, 1250, 4180, 2630, 12, 5, 83};
-  std::memcpy(row + 8, figures, sizeof figures);
+  std::memcpy(&row[8], figures, sizeof figures);
+  return row;
 }
 
 std::string Timestamp() {
@@ -38,7 +40,7 @@ std::string Timestamp() {
 
 Answer GetCpuAll(const Connection& connection) {
   Answer answer;
-  const SimSystem& system = *connection.system;
+  const SimSystem& system = connection.system;
   answer.importing = {
       {"ACTIVEFLAG", Number(1)},   {"DETAILSCOLL", Number(1)},
       {"DETAILSMODE", Number(0)},  {"DETAILSREQI", Number(0)},
@@ -46,13 +48,11 @@ Answer GetCpuAll(const Connection& connection) {
       {"LASTCOLLINT", Number(10)}, {"LASTCOLLWRT", Text(Timestamp())},
       {"NORMCOLLINT", Number(60)}, {"OP_SYSTEM", Text(system.opsys)},
   };
-  TableResult cpus;
-  cpus.name = "TF_CPU_ALL";
-  cpus.pad = '\0';
+  TableResult rows{"TF_CPU_ALL", {}, '\0'};
   for (int serial = 0; serial < system.cpus; ++serial) {
-    PutCpuRow(serial, system.cpus, cpus.own.AddFilled(kCpuRowWidth, '\0'));
+    rows.rows.push_back(CpuRow(serial, system.cpus));
   }
-  answer.tables.push_back(std::move(cpus));
+  answer.tables.push_back(std::move(rows));
   return answer;
 }
 
@@ -62,7 +62,7 @@ std::string HostOf(const Connection& connection) {
 
 // The 200 characters of RFCSI, each element at its offset.
 std::string SystemInfoRecord(const Connection& connection) {
-  const SimSystem& system = *connection.system;
+  const SimSystem& system = connection.system;
   std::string record(200, ' ');
   Put(record, 0, 3, "011");             // RFCPROTO
   Put(record, 3, 4, "4103");            // RFCCHARTYP
@@ -104,22 +104,21 @@ long ExportedNumber(const PendingCall& call, const char* name) {
   auto found = call.numbers.find(name);
   if (found != call.numbers.end()) return found->second;
   // Given as characters instead: its leading digits.
-  return std::atol(std::string(Trim(ExportedText(call, name))).c_str());
+  return std::atol(Trim(ExportedText(call, name)).c_str());
 }
 
 // Whether the row, blank-padded, begins with `key`.
-bool MatchesKey(std::string_view row, std::string_view key) {
-  for (size_t i = 0; i < key.size(); ++i) {
-    if ((i < row.size() ? row[i] : ' ') != key[i]) return false;
-  }
-  return true;
+bool MatchesKey(const std::string& row, const std::string& key) {
+  std::string padded = row;
+  if (padded.size() < key.size()) padded.resize(key.size(), ' ');
+  return padded.compare(0, key.size(), key) == 0;
 }
 
 Answer GetTableEntries(const Connection& connection, const PendingCall& call) {
   Answer answer;
-  std::string name(TrimRight(ExportedText(call, "TABLE_NAME")));
+  std::string name = TrimRight(ExportedText(call, "TABLE_NAME"));
   const SimTable* table = nullptr;
-  for (const SimTable& candidate : connection.system->tables) {
+  for (const SimTable& candidate : connection.system.tables) {
     if (EqualsIgnoringCase(candidate.name, name)) table = &candidate;
   }
   if (table == nullptr) {
@@ -130,23 +129,14 @@ Answer GetTableEntries(const Connection& connection, const PendingCall& call) {
     answer.exception = "INTERNAL_ERROR";
     return answer;
   }
-  std::string key(TrimRight(ExportedText(call, "GEN_KEY")));
+  std::string key = TrimRight(ExportedText(call, "GEN_KEY"));
   long most = ExportedNumber(call, "MAX_ENTRIES");
-  TableResult entries;
-  entries.name = "ENTRIES";
-  const RowList& rows = table->rows;
-  if (key.empty() && (most <= 0 || static_cast<size_t>(most) >= rows.size())) {
-    entries.whole = &rows;
-  } else {
-    // The chosen rows stay views of the landscape, which the connection
-    // holds until the answer has been written into the caller's table.
-    char scratch[kSensorRowWidth];
-    for (size_t i = 0; i < rows.size(); ++i) {
-      if (most > 0 && static_cast<long>(entries.own.size()) >= most) break;
-      if (key.empty() || MatchesKey(rows.Row(i, scratch), key)) entries.own.AddRowOf(rows, i);
-    }
+  TableResult entries{"ENTRIES", {}, ' '};
+  for (const std::string& row : table->rows) {
+    if (most > 0 && static_cast<long>(entries.rows.size()) >= most) break;
+    if (MatchesKey(row, key)) entries.rows.push_back(row);
   }
-  answer.importing["NUMBER_OF_ENTRIES"] = Number(static_cast<long>(entries.rows().size()));
+  answer.importing["NUMBER_OF_ENTRIES"] = Number(static_cast<long>(entries.rows.size()));
   answer.tables.push_back(std::move(entries));
   return answer;
 }

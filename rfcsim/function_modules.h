@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "rfcsim/parameters.h"
-#include "rfcsim/row_list.h"
 #include "rfcsim/state.h"
 
 namespace rfcsim {
@@ -15,11 +14,8 @@ namespace rfcsim {
 // The rows one table parameter receives.
 struct TableResult {
   std::string name;
-  char pad = ' ';  // fills a row up to the table's row length
-  RowList own;     // rows made or chosen for this answer
-  const RowList* whole = nullptr;  // or a table of the connection's landscape
-
-  const RowList& rows() const { return whole != nullptr ? *whole : own; }
+  std::vector<std::string> rows;
+  char pad;  // fills a row up to the table's row length
 };
 
 // What a function module answers: importing values and table rows on

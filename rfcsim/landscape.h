@@ -4,15 +4,8 @@
 #ifndef FERNWATCH_RFCSIM_LANDSCAPE_H_
 #define FERNWATCH_RFCSIM_LANDSCAPE_H_
 
-#include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
-
-#include "rfcsim/records.h"
-#include "rfcsim/row_list.h"
-#include "rfcsim/sensor_row.h"
-#include "rfcsim/text.h"
 
 namespace rfcsim {
 
@@ -43,7 +36,7 @@ struct Logon {
 // One table of a system: declared with `table`, or made by its rows.
 struct SimTable {
   std::string name;
-  RowList rows;  // views of the landscape's text, blank padding not stored
+  std::vector<std::string> rows;  // row contents, blank padding not stored
 };
 
 struct SimSystem {
@@ -85,22 +78,14 @@ struct UnreadableLine {
 };
 
 struct Landscape {
-  // RfcSim.ini as it was read, when the landscape keeps it: its tables' rows
-  // are views into these bytes, which stay where they are when the
-  // landscape is moved.
-  FileBytes text;
   std::vector<SimSystem> systems;
   LibrarySettings library;
   std::vector<UnreadableLine> unreadable;
 };
 
 // Reads the whole text of an RfcSim.ini. Never fails: what it cannot read is
-// listed in `unreadable`. The rows of its tables are views into `text`,
-// which must outlive the landscape.
-Landscape ParseLandscape(std::string_view text);
-// The same of the bytes of the file, which the landscape keeps, so that its
-// rows last as long as it does.
-Landscape ParseLandscape(FileBytes text);
+// listed in `unreadable`.
+Landscape ParseLandscape(const std::string& text);
 
 }  // namespace rfcsim
 

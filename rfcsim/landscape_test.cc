@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <fstream>
 #include <sstream>
 
@@ -138,90 +137,18 @@ TEST(LandscapeTest, TablesKeepTheirRowsInOrder) {
   ASSERT_EQ(tables.size(), 2u);
   EXPECT_EQ(tables[0].name, "ZPRTG");
   ASSERT_EQ(tables[0].rows.size(), 3u);
-  EXPECT_EQ(tables[0].rows.RowText(1), "  free | text|");
-  EXPECT_EQ(tables[0].rows.RowText(2), "A" + std::string(62, ' '));
+  EXPECT_EQ(tables[0].rows[1], "  free | text|");
+  EXPECT_EQ(tables[0].rows[2], "A" + std::string(62, ' '));
   EXPECT_EQ(tables[1].name, "ZBRIX");
   EXPECT_TRUE(tables[1].rows.empty());
-}
-
-// Enough rows of varying length, in two tables taking turns, that each
-// table's block grows many times over.
-TEST(LandscapeTest, ManyRowsKeepTheirContentAndOrder) {
-  std::string text = "[S]\n";
-  for (int i = 0; i < 3000; ++i) {
-    std::string number = std::to_string(i);
-    if (i % 2 == 0) text += "row = A|S" + number + "|01|Text " + number + "|A|" + number + "|\n";
-    else text += "raw = B|" + std::string(i % 700, 'x') + number + "\n";
-  }
-  Landscape landscape = ParseLandscape(text);
-  ASSERT_TRUE(landscape.unreadable.empty());
-  const std::vector<SimTable>& tables = landscape.systems[0].tables;
-  ASSERT_EQ(tables.size(), 2u);
-  ASSERT_EQ(tables[0].rows.size(), 1500u);
-  ASSERT_EQ(tables[1].rows.size(), 1500u);
-  for (int i = 0; i < 3000; ++i) {
-    std::string number = std::to_string(i);
-    if (i % 2 == 0) {
-      std::string row = tables[0].rows.RowText(i / 2);
-      ASSERT_EQ(row.size(), 63u) << i;
-      EXPECT_EQ(row.substr(0, 10), ("S" + number + std::string(10, ' ')).substr(0, 10)) << i;
-      EXPECT_EQ(Trim(row.substr(45, 10)), number) << i;
-    } else {
-      EXPECT_EQ(tables[1].rows.RowText(i / 2), std::string(i % 700, 'x') + number) << i;
-    }
-  }
-}
-
-// A row as a `row` line makes it: its fields placed into blanks.
-std::string SensorRow(const std::string& fields, bool* placed = nullptr) {
-  std::string row(kSensorRowWidth, ' ');
-  bool done = PlaceSensorFields(fields, &row[0]);
-  if (placed != nullptr) *placed = done;
-  return row;
-}
-
-TEST(LandscapeTest, SensorRowFieldsSitAtTheirOffsetsCutToWidth) {
-  std::string row = SensorRow(" SENSOR_NAME_TOO_LONG|**X|" + std::string(40, 't') +
-                              "|AB|12345678901|UNITS_TOO_LONG");
-  ASSERT_EQ(row.size(), 63u);
-  EXPECT_EQ(row.substr(0, 10), " SENSOR_NA");
-  EXPECT_EQ(row.substr(10, 2), "**");
-  EXPECT_EQ(row.substr(12, 32), std::string(32, 't'));
-  EXPECT_EQ(row.substr(44, 1), "A");
-  EXPECT_EQ(row.substr(45, 10), "1234567890");
-  EXPECT_EQ(row.substr(55, 8), "UNITS_TO");
-  EXPECT_EQ(SensorRow("S||t"), "S" + std::string(11, ' ') + "t" + std::string(50, ' '));
-  EXPECT_EQ(SensorRow(""), std::string(63, ' '));
-  bool placed = true;
-  SensorRow("1|2|3|4|5|6|7", &placed);
-  EXPECT_FALSE(placed);
-}
-
-// A `row` line is known to have too many fields by its bars, counted a word
-// at a time and the rest by a word that overlaps the last; placing its
-// fields must agree wherever they fall. The other bytes are a bar but for
-// its high bit.
-TEST(LandscapeTest, RowLinesOfTooManyFieldsAreKnownWhereverTheBarsFall) {
-  for (size_t length = 0; length <= 17; ++length) {
-    for (uint32_t bars = 0; bars < (1u << length); ++bars) {
-      std::string fields(length, '\xfc');
-      for (size_t i = 0; i < length; ++i) {
-        if ((bars >> i) & 1) fields[i] = '|';
-      }
-      bool placed = false;
-      SensorRow(fields, &placed);
-      ASSERT_EQ(FitsSensorRow(fields), placed) << length << " " << bars;
-    }
-  }
 }
 
 TEST(LandscapeTest, TheBundledDemoReadsWhole) {
   std::ifstream file(FERNWATCH_DEMO_LANDSCAPE, std::ios::binary);
   ASSERT_TRUE(file.good());
-  std::stringstream stream;
-  stream << file.rdbuf();
-  const std::string text = stream.str();  // the landscape's rows are views of it
-  Landscape landscape = ParseLandscape(text);
+  std::stringstream text;
+  text << file.rdbuf();
+  Landscape landscape = ParseLandscape(text.str());
   EXPECT_TRUE(landscape.unreadable.empty());
   ASSERT_FALSE(landscape.systems.empty());
   EXPECT_FALSE(landscape.systems[0].tables.empty());

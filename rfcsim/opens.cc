@@ -7,6 +7,7 @@
 #include "rfcsim/records.h"
 #include "rfcsim/routes.h"
 #include "rfcsim/state.h"
+#include "rfcsim/text.h"
 
 namespace rfcsim {
 
@@ -58,13 +59,13 @@ bool Reaches(const SimSystem& system, const Route& route) {
 
 // A system without clients or logons accepts any.
 bool LogonAccepted(const SimSystem& system, const OpenRequest& request) {
-  std::string_view client = TrimRight(request.client);
+  std::string client = TrimRight(request.client);
   bool client_known = system.clients.empty();
   for (const std::string& known : system.clients) client_known = client_known || known == client;
   if (!client_known) return false;
   if (system.logons.empty()) return true;
-  std::string_view user = TrimRight(request.user);
-  std::string_view password = TrimRight(request.password);
+  std::string user = TrimRight(request.user);
+  std::string password = TrimRight(request.password);
   for (const Logon& logon : system.logons) {
     if (EqualsIgnoringCase(logon.user, user) && logon.password == password) return true;
   }
@@ -80,9 +81,8 @@ const Fault* OpenFault(const SimSystem& system) {
 
 RFC_HANDLE OpenSystem(const OpenRequest& request) {
   if (!request.routed) return RefuseUnreached(request, "");
-  std::shared_ptr<const Landscape> landscape = CurrentLandscape();
   const SimSystem* system = nullptr;
-  for (const SimSystem& candidate : landscape->systems) {
+  for (const SimSystem& candidate : CurrentLandscape().systems) {
     if (system == nullptr && Reaches(candidate, request.route)) system = &candidate;
   }
   if (system == nullptr) return RefuseUnreached(request, "");
@@ -99,8 +99,7 @@ RFC_HANDLE OpenSystem(const OpenRequest& request) {
   State& state = TheState();
   RFC_HANDLE handle = state.next_handle++;
   Connection& connection = state.connections[handle];
-  connection.landscape = landscape;
-  connection.system = system;
+  connection.system = *system;
   connection.destination = request.destination;
   connection.route = request.route;
   return handle;
@@ -149,7 +148,7 @@ void RouteOfOptions(const RFC_OPTIONS& options, OpenRequest* request) {
 }  // namespace
 
 RFC_HANDLE Open(RFC_OPTIONS* options) {
-  RefreshLandscape();
+  ReadLandscape();
   OpenRequest request;
   request.operation = "RfcOpen";
   if (options == nullptr) {
@@ -166,7 +165,7 @@ RFC_HANDLE Open(RFC_OPTIONS* options) {
 }
 
 RFC_HANDLE OpenEx(rfc_char_t* connect_param, RFC_ERROR_INFO_EX* error_info) {
-  RefreshLandscape();
+  ReadLandscape();
   OpenRequest request;
   request.operation = "RfcOpenEx";
   request.details = error_info;

@@ -1,7 +1,6 @@
 #include "rfcsim/records.h"
 
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 
 #include "rfcsim/landscape_file.h"
@@ -73,8 +72,6 @@ void TraceWarnings(const std::vector<std::string>& lines) {
   AppendBlock("WARNING", body);
 }
 
-bool Journaling() { return !Settings().journal.empty(); }
-
 void Journal(const std::string& line) {
   const std::string& name = Settings().journal;
   if (name.empty()) return;
@@ -88,29 +85,12 @@ void Journal(const std::string& line) {
 bool ReadWholeFile(const char* name, std::string* content) {
   std::FILE* file = std::fopen(name, "rb");
   if (file == nullptr) return false;
-  FileBytes bytes;
-  ReadToEnd(file, 0, &bytes);
+  content->clear();
+  char buffer[4096];
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content->append(buffer, got);
   std::fclose(file);
-  content->assign(bytes.view());
   return true;
-}
-
-void ReadToEnd(std::FILE* file, size_t expected, FileBytes* content) {
-  // One byte more than expected, so that the end shows in the first read.
-  size_t room = expected + 1;
-  std::unique_ptr<char[]> bytes(new char[room]);
-  size_t have = 0;
-  for (;;) {
-    have += std::fread(bytes.get() + have, 1, room - have, file);
-    if (have < room) break;
-    size_t larger = room * 2 + 4096;
-    std::unique_ptr<char[]> grown(new char[larger]);
-    std::memcpy(grown.get(), bytes.get(), have);
-    bytes = std::move(grown);
-    room = larger;
-  }
-  content->bytes_ = std::move(bytes);
-  content->size_ = have;
 }
 
 std::string Quoted(const char* text) {

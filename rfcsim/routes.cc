@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "rfcsim/landscape.h"
+#include "rfcsim/text.h"
 
 namespace rfcsim {
 

@@ -4,19 +4,6 @@
 
 namespace rfcsim {
 
-LineBlock::~LineBlock() { FreeLineMemory(bytes_, size_); }
-
-bool LineBlock::Reset(size_t size) {
-  FreeLineMemory(bytes_, size_);
-  bytes_ = nullptr;
-  size_ = 0;
-  if (size == 0) return true;
-  bytes_ = AllocateLineMemory(size);
-  if (bytes_ == nullptr) return false;
-  size_ = size;
-  return true;
-}
-
 State& TheState() {
   static State* state = new State();  // never destroyed: calls may come at exit
   return *state;

@@ -11,9 +11,7 @@
 #include <vector>
 
 #include "rfc/rfc_library.h"
-#include "rfcsim/host_os.h"
 #include "rfcsim/landscape.h"
-#include "rfcsim/records.h"
 #include "rfcsim/routes.h"
 
 namespace rfcsim {
@@ -27,38 +25,17 @@ struct PendingCall {
 };
 
 struct Connection {
-  std::shared_ptr<const Landscape> landscape;  // as it was at the open
-  const SimSystem* system = nullptr;            // within `landscape`
+  SimSystem system;  // as it was at the open
   std::string destination;
   Route route;
   PendingCall pending;
-};
-
-// The lines of an internal table, `fill` rows end to end, `leng` bytes
-// each, in memory from the host (large tables come in large pages).
-class LineBlock {
- public:
-  LineBlock() = default;
-  LineBlock(const LineBlock&) = delete;
-  LineBlock& operator=(const LineBlock&) = delete;
-  ~LineBlock();
-
-  // Makes room for `size` bytes, dropping the lines held so far; false
-  // when no memory is left.
-  bool Reset(size_t size);
-  char* get() const { return bytes_; }
-
- private:
-  char* bytes_ = nullptr;
-  size_t size_ = 0;
 };
 
 struct InternalTable {
   unsigned id;
   std::string name;
   unsigned leng;
-  unsigned fill = 0;
-  LineBlock lines;
+  std::vector<std::vector<char>> rows;  // each `leng` bytes
 };
 
 struct Structure {
@@ -74,25 +51,6 @@ struct ErrorRecord {
   std::string intstat;
 };
 
-// What the last reading of RfcSim.ini found. The bytes it read are the
-// landscape's.
-struct LandscapeReading {
-  bool present = false;  // the file could be opened
-  bool stamped = false;  // and its stamp could be had
-  FileStamp stamp;
-  bool settled = false;  // its times were old enough to trust
-};
-
-// The table the caller last asked ItFill or ItGetLine about, with what the
-// landscape in force says of it. A sensor table is read line by line, and
-// this spares each line the lookups.
-struct TableInUse {
-  ITAB_H handle = nullptr;
-  InternalTable* table = nullptr;  // null: nothing remembered
-  bool journaling = false;
-  bool lines_fail = false;  // `fail = ItGetLine NAME` names it
-};
-
 struct State {
   RFC_ERROR_HANDLER* handler = nullptr;
   RFC_HANDLE next_handle = 1;
@@ -103,10 +61,8 @@ struct State {
   std::map<RFC_TYPEHANDLE, Structure> structures;
   ErrorRecord last_error;
   std::string exception;  // the name RfcReceive last pointed to
-  std::shared_ptr<const Landscape> landscape;  // null until first read
-  LandscapeReading reading;
-  // Forgotten when its table is deleted or RfcSim.ini is read again.
-  TableInUse table_in_use;
+  bool landscape_read = false;
+  Landscape landscape;  // of the last reading of RfcSim.ini
   std::set<std::string> named_lines;  // unreadable lines already in the trace
 };
 

@@ -1,10 +1,11 @@
 #include "rfcsim/tables.h"
 
-#include <cstdint>
-#include <cstdlib>
+#include <algorithm>
+#include <utility>
 
 #include "rfcsim/landscape_file.h"
 #include "rfcsim/records.h"
+#include "rfcsim/text.h"
 
 namespace rfcsim {
 
@@ -27,65 +28,6 @@ std::string TableLabel(ITAB_H itab) {
   return table == nullptr ? std::string("(unknown)") : std::to_string(table->id);
 }
 
-// Looks up the table behind `itab` and makes it the table in use; null for
-// a handle the library does not know, which is not remembered.
-const TableInUse* UseTable(ITAB_H itab) {
-  InternalTable* table = FindTable(itab);
-  if (table == nullptr) return nullptr;
-  // Settings() reads RfcSim.ini if nothing has been read yet, which
-  // forgets the table in use: it is remembered after.
-  bool journaling = Journaling();
-  bool lines_fail = Failing("ItGetLine", table->name);
-  TableInUse& in_use = TheState().table_in_use;
-  in_use = {itab, table, journaling, lines_fail};
-  return &in_use;
-}
-
-// The table in use when it is the one behind `itab`, else null.
-const TableInUse* InUse(ITAB_H itab) {
-  const TableInUse& in_use = TheState().table_in_use;
-  return in_use.table != nullptr && in_use.handle == itab ? &in_use : nullptr;
-}
-
-// The line when nothing but the table is needed for it: no journal line, no
-// fault, and the line is there; else null.
-void* PlainLine(const TableInUse* in_use, unsigned line) {
-  if (in_use == nullptr || in_use->journaling || in_use->lines_fail || line == 0 ||
-      line > in_use->table->fill) {
-    return nullptr;
-  }
-  return in_use->table->lines.get() + static_cast<size_t>(line - 1) * in_use->table->leng;
-}
-
-// ItFill for a table not in use, or in a journal. Kept out of TableFill, as
-// are the others below, so that the calls made once a line stay short.
-[[gnu::noinline]] unsigned TableFillAnew(ITAB_H itab) {
-  const TableInUse* in_use = UseTable(itab);
-  if (in_use != nullptr && !in_use->journaling) return in_use->table->fill;
-  InternalTable* table = FindTable(itab);
-  unsigned fill = table == nullptr ? 0 : table->fill;
-  if (Journaling()) Journal("ItFill " + TableLabel(itab) + " -> " + std::to_string(fill));
-  return fill;
-}
-
-// ItGetLine for a table not in use, or with all its checks, its journal
-// line and its error.
-[[gnu::noinline]] void* TableLineAnew(ITAB_H itab, unsigned line) {
-  if (void* found = PlainLine(UseTable(itab), line)) return found;
-  InternalTable* table = FindTable(itab);
-  if (table == nullptr || line == 0 || line > table->fill ||
-      Failing("ItGetLine", table->name)) {
-    Journal("ItGetLine " + TableLabel(itab) + " " + std::to_string(line) + " -> (null)");
-    std::string name = table == nullptr ? std::string("(unknown)") : table->name;
-    ProgramError("ItGetLine " + name, "line " + std::to_string(line) + " of " + name + " not read");
-    return nullptr;
-  }
-  if (Journaling()) {
-    Journal("ItGetLine " + TableLabel(itab) + " " + std::to_string(line) + " -> found");
-  }
-  return table->lines.get() + static_cast<size_t>(line - 1) * table->leng;
-}
-
 }  // namespace
 
 ITAB_H CreateTable(rfc_char_t* name, unsigned leng) {
@@ -98,7 +40,7 @@ ITAB_H CreateTable(rfc_char_t* name, unsigned leng) {
   }
   State& state = TheState();
   std::unique_ptr<InternalTable> table(
-      new InternalTable{state.next_table_id++, table_name, leng, 0, {}});
+      new InternalTable{state.next_table_id++, table_name, leng, {}});
   ITAB_H handle = table.get();
   Journal(call + " -> " + std::to_string(table->id));
   state.tables[handle] = std::move(table);
@@ -110,16 +52,25 @@ InternalTable* FindTable(ITAB_H itab) {
   return found == TheState().tables.end() ? nullptr : found->second.get();
 }
 
-// A sensor table is read line by line: the table in use answers at once.
 unsigned TableFill(ITAB_H itab) {
-  const TableInUse* in_use = InUse(itab);
-  if (in_use != nullptr && !in_use->journaling) return in_use->table->fill;
-  return TableFillAnew(itab);
+  InternalTable* table = FindTable(itab);
+  unsigned fill = table == nullptr ? 0 : static_cast<unsigned>(table->rows.size());
+  Journal("ItFill " + TableLabel(itab) + " -> " + std::to_string(fill));
+  return fill;
 }
 
 void* TableLine(ITAB_H itab, unsigned line) {
-  if (void* found = PlainLine(InUse(itab), line)) return found;
-  return TableLineAnew(itab, line);
+  InternalTable* table = FindTable(itab);
+  std::string call = "ItGetLine " + TableLabel(itab) + " " + std::to_string(line);
+  if (table == nullptr || line == 0 || line > table->rows.size() ||
+      Failing("ItGetLine", table->name)) {
+    Journal(call + " -> (null)");
+    std::string name = table == nullptr ? std::string("(unknown)") : table->name;
+    ProgramError("ItGetLine " + name, "line " + std::to_string(line) + " of " + name + " not read");
+    return nullptr;
+  }
+  Journal(call + " -> found");
+  return table->rows[line - 1].data();
 }
 
 int DeleteTable(ITAB_H itab) {
@@ -132,9 +83,7 @@ int DeleteTable(ITAB_H itab) {
     return 1;
   }
   Journal(call + " -> 0");
-  State& state = TheState();
-  if (state.table_in_use.handle == itab) state.table_in_use = TableInUse();
-  state.tables.erase(itab);
+  TheState().tables.erase(itab);
   return 0;
 }
 
@@ -158,17 +107,13 @@ RFC_RC InstallStructure(rfc_char_t* name, RFC_TYPE_ELEMENT* elements, unsigned e
   return RFC_OK;
 }
 
-void ReplaceRows(InternalTable& table, const RowList& rows, char pad) {
-  size_t leng = table.leng;
-  // The library cannot go on without memory, nor with more lines than its
-  // memory can count: on a 32-bit system their size could wrap to a small
-  // block that the rows would then overrun.
-  if (leng != 0 && rows.size() > SIZE_MAX / leng) std::abort();
-  if (!table.lines.Reset(rows.size() * leng)) std::abort();
-  table.fill = static_cast<unsigned>(rows.size());
-  if (leng == 0) return;  // lines of no bytes have no memory to write in
-  char* line = table.lines.get();
-  for (size_t i = 0; i < rows.size(); ++i, line += leng) rows.WriteRow(i, line, leng, pad);
+void ReplaceRows(InternalTable& table, const std::vector<std::string>& rows, char pad) {
+  table.rows.clear();
+  for (const std::string& content : rows) {
+    std::vector<char> line(table.leng, pad);
+    std::copy_n(content.begin(), std::min<size_t>(content.size(), table.leng), line.begin());
+    table.rows.push_back(std::move(line));
+  }
 }
 
 }  // namespace rfcsim

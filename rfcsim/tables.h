@@ -4,6 +4,7 @@
 #define FERNWATCH_RFCSIM_TABLES_H_
 
 #include <string>
+#include <vector>
 
 #include "rfc/rfc_library.h"
 #include "rfcsim/state.h"
@@ -22,10 +23,8 @@ RFC_RC InstallStructure(rfc_char_t* name, RFC_TYPE_ELEMENT* elements, unsigned e
 InternalTable* FindTable(ITAB_H itab);
 
 // Makes `rows` the table's rows, each of the table's own length: the row's
-// content cut there, the rest filled with `pad`. Ends the process when the
-// lines cannot have memory: none is left, or their size is more than a
-// size_t counts.
-void ReplaceRows(InternalTable& table, const RowList& rows, char pad);
+// content cut there, the rest filled with `pad`.
+void ReplaceRows(InternalTable& table, const std::vector<std::string>& rows, char pad);
 
 }  // namespace rfcsim
 

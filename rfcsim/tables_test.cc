@@ -47,35 +47,6 @@ TEST_F(TableTest, LinesAreCountedFromOne) {
   EXPECT_EQ(ItDelete(itab), 0);
 }
 
-// The table whose lines were read last answers later calls without a
-// lookup: a new RfcSim.ini and its deletion must still be heeded.
-TEST_F(TableTest, ATableReadLineByLineFollowsTheLandscapeAndItsDeletion) {
-  char name[] = "ENTRIES";
-  ITAB_H itab = ItCreate(name, 540, 0, 0);
-  RFC_TABLE tables[] = {Table("ENTRIES", itab, 540),
-                        {nullptr, 0, 0, 0, nullptr, RFC_ITMODE_BYREFERENCE, 0}};
-  ASSERT_EQ(Receive(tables), RFC_OK);
-  ASSERT_EQ(ItFill(itab), 3u);
-  ASSERT_NE(ItGetLine(itab, 1), nullptr);
-
-  workspace_.Write("RfcSim.ini", std::string(BasicLandscape()) +
-                                     "[library]\njournal = calls.log\nfail = ItGetLine entries\n");
-  RfcClose(OpenPrd());  // an open reads the landscape again
-  EXPECT_EQ(ItFill(itab), 3u);
-  EXPECT_EQ(ItGetLine(itab, 2), nullptr);
-  EXPECT_STREQ(LastError().intstat, "ItGetLine ENTRIES");
-  std::string journal = workspace_.Read("calls.log");
-  EXPECT_NE(journal.find("\nItFill "), std::string::npos) << journal;
-  EXPECT_NE(journal.find("\nItGetLine "), std::string::npos) << journal;
-
-  workspace_.Write("RfcSim.ini", BasicLandscape());
-  RfcClose(OpenPrd());
-  ASSERT_NE(ItGetLine(itab, 2), nullptr);
-  ASSERT_EQ(ItDelete(itab), 0);
-  EXPECT_EQ(ItFill(itab), 0u);
-  EXPECT_EQ(ItGetLine(itab, 1), nullptr);
-}
-
 TEST_F(TableTest, HandlesTheLibraryDidNotMakeAreRefused) {
   char name[] = "ENTRIES";
   ITAB_H itab = ItCreate(name, 540, 0, 0);

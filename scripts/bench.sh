@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Measures what a poll costs against the floor of starting a process, and
 # how runs grow with their work. A benchmark, not a test: it prints figures
-# and their targets and judges nothing; the test suite holds no timings.
+# and judges nothing; the test suite holds no timings. Two figures have
+# targets: a poll against the floor (a ratio of at most 1.3) and its peak
+# RSS (at most the floor's + 1 MiB). How listing runs and polls grow with
+# their systems and rows (target "-") is printed for the record: the
+# stand-in library serves those rows, and a real poll waits on SAP.
 #
 #   scripts/bench.sh            the native figures, then the Windows build
 #                               under Wine against a floor .exe, for the record
@@ -51,10 +55,6 @@ cc -O2 -static -o "$bench/alternate" bench/alternate.c
 echo "== Generating the landscapes in build/bench"
 password=$(printf 'secret\n' | "$bin/fernwatch-profile" encode)
 python3 bench/generate.py "$bench" "$password"
-# The stand-in compares a landscape written in the last two seconds byte for
-# byte at every open (docs/rfcsim.md); polls meet landscapes written long
-# before.
-sleep 2
 
 # The polls must print what the floor prints, and the listing runs must
 # process every system, or the figures below would time something else.
@@ -105,10 +105,10 @@ heading Native
 compare "poll of the worked example / floor" 1.3 \
   "$bench/poll-4" "$bin/floor" --then "$bench/poll-4" "$bin/fernwatch" PRD USERS
 read -r floor_kib poll_kib <<<"$last_kib"
-compare "listing 200 systems / 20 systems" 11 \
+compare "listing 200 systems / 20 systems" - \
   "$bench/listing-20" "$bin/fernwatch" X "USERS ITEM=Users" \
   --then "$bench/listing-200" "$bin/fernwatch" X "USERS ITEM=Users"
-compare "poll of 10,000 rows / 4 rows" 4 \
+compare "poll of 10,000 rows / 4 rows" - \
   "$bench/poll-4" "$bin/fernwatch" PRD USERS --then "$bench/poll-10000" "$bin/fernwatch" PRD USERS
 awk -v floor="$floor_kib" -v poll="$poll_kib" 'BEGIN {
   printf "%-40s %+9.2f MiB %32s\n", "peak RSS: poll of the worked example - floor",

@@ -13,10 +13,12 @@ namespace fernwatch {
 // the selected flow. Returns the exit status.
 int RunProbe(int argc, char** argv);
 
-// One system: profile, logon, probes, evaluation, the document.
+// One system: profile, the RFC library loaded, logon, probes, evaluation,
+// the document.
 int RunSingleSystem(ResultWriter& writer);
 
-// One item on every system of the SystemList, with the summary.
+// One item on every system of the SystemList, with the summary. The RFC
+// library is loaded before (LoadRfcLibrary).
 int RunListing(ResultWriter& writer);
 
 }  // namespace fernwatch

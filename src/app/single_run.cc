@@ -8,6 +8,7 @@
 #include "config/profile_reader.h"
 #include "probes/probes.h"
 #include "rfc/connection.h"
+#include "rfc/rfc_functions.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -83,6 +84,9 @@ FaultMessage ReadProfile() {
 // The logon, the probes and the evaluation of the system of the profile.
 int PollSystem(ResultWriter& writer, DeadlineEnd* end) {
   TracePoint(0, "program started", g_run.ProgramPath);
+  // The library is loaded at its first call.
+  fault = RfcLibraryFaultMessage(LoadRfcLibrary());
+  if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
   RegisterRfcEnvironment(writer);
   TracePoint(0, "RfcEnvironment called", "");
   writer.Empty();

@@ -12,6 +12,7 @@
 #include "config/listing_file.h"
 #include "config/locate.h"
 #include "output/result_writer.h"
+#include "rfc/rfc_functions.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -108,6 +109,10 @@ int RunFlow(const FaultMessage& start_fault, ResultWriter& writer) {
   fault = ListingFaultMessage(ReadSystemListing());
   if (fault.empty() && g_run.TimeoutSeconds == 0)
     fault = ReadTimeout(g_run.ParameterText, &g_run.TimeoutSeconds);
+  if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
+  // Loaded before the document opens, a library that fails ends the run
+  // with an error document of its own rather than inside an open one.
+  fault = RfcLibraryFaultMessage(LoadRfcLibrary());
   if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
   return RunListing(writer);
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "rfc/connection.h"
+#include "rfc/rfc_functions.h"
 
 namespace fernwatch {
 
@@ -53,7 +54,7 @@ void CopyExceptionName(const rfc_char_t* name, char* buffer) {
 bool InstallStructureOnce(const char* name, RFC_TYPE_ELEMENT* elements, unsigned count,
                           RFC_TYPEHANDLE* handle) {
   if (*handle != 0) return true;
-  return RfcInstallStructure(LibraryName(name), elements, count, handle) == RFC_OK;
+  return RfcLibrary().RfcInstallStructure(LibraryName(name), elements, count, handle) == RFC_OK;
 }
 
 InstalledStructures& Structures() {
@@ -63,7 +64,7 @@ InstalledStructures& Structures() {
 
 int CallFunctionModule(RFC_HANDLE handle, const char* name, RFC_PARAMETER* exporting,
                        RFC_TABLE* tables) {
-  int rc = RfcCall(handle, LibraryName(name), exporting, tables);
+  int rc = RfcLibrary().RfcCall(handle, LibraryName(name), exporting, tables);
   TracePoint(handle, "RfcCall called", "");
   return rc;
 }
@@ -71,7 +72,7 @@ int CallFunctionModule(RFC_HANDLE handle, const char* name, RFC_PARAMETER* expor
 int ReceiveResult(RFC_HANDLE handle, RFC_PARAMETER* importing, RFC_TABLE* tables,
                   char* exception) {
   rfc_char_t* exception_name = nullptr;
-  int rc = RfcReceive(handle, importing, tables, &exception_name);
+  int rc = RfcLibrary().RfcReceive(handle, importing, tables, &exception_name);
   TracePoint(handle, "RfcReceive called", "");
   if (rc == RFC_EXCEPTION || rc == RFC_SYS_EXCEPTION) CopyExceptionName(exception_name, exception);
   return rc;

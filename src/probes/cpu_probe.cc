@@ -5,6 +5,7 @@
 #include "probes/call_lists.h"
 #include "probes/probes.h"
 #include "probes/remote_calls.h"
+#include "rfc/rfc_functions.h"
 
 namespace fernwatch {
 namespace {
@@ -13,8 +14,8 @@ namespace {
 // library cannot hand out is found here rather than later. False when a
 // row is refused.
 bool FetchCpuRows(ITAB_H table) {
-  for (unsigned row = 1; row != 0 && row <= ItFill(table); ++row)
-    if (ItGetLine(table, row) == nullptr) return false;
+  for (unsigned row = 1; row != 0 && row <= RfcLibrary().ItFill(table); ++row)
+    if (RfcLibrary().ItGetLine(table, row) == nullptr) return false;
   return true;
 }
 
@@ -72,7 +73,7 @@ ProbeOutcome ProbeCpu(RFC_HANDLE handle) {
   std::memset(parameters.logical_destination, ' ', sizeof parameters.logical_destination);
   char exception[kExceptionNameSize] = "";
 
-  ITAB_H table = ItCreate(LibraryName("TF_CPU_ALL"), kCpuRowLength, 0, 0);
+  ITAB_H table = RfcLibrary().ItCreate(LibraryName("TF_CPU_ALL"), kCpuRowLength, 0, 0);
   if (table == nullptr) return ProbeOutcome::Refused("ItCreate TF_CPU_ALL");
   if (!InstallCpuAll()) return ProbeOutcome::Refused("RfcInstallStructure");
 
@@ -82,7 +83,7 @@ ProbeOutcome ProbeCpu(RFC_HANDLE handle) {
   if (!outcome.Succeeded) outcome.Error = RemoteCallError(outcome.ReturnCode, exception);
   if (outcome.Succeeded && !FetchCpuRows(table)) return ProbeOutcome::Refused("ItGetLine TF_CPU_ALL");
 
-  if (ItDelete(table) != 0) return ProbeOutcome::Refused("ItDelete TF_CPU_ALL");
+  if (RfcLibrary().ItDelete(table) != 0) return ProbeOutcome::Refused("ItDelete TF_CPU_ALL");
   return outcome;
 }
 

@@ -6,6 +6,7 @@
 #include "probes/probes.h"
 #include "probes/sensor_row.h"
 #include "probes/sensor_selection.h"
+#include "rfc/rfc_functions.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -49,9 +50,9 @@ bool EvaluateRows(ITAB_H entries, SensorSelection* selection, ResultWriter& writ
     writer.Print();
   }
   // Nothing changes the table while its rows are read: its fill is asked once.
-  const unsigned fill = ItFill(entries);
+  const unsigned fill = RfcLibrary().ItFill(entries);
   for (unsigned i = 1; i != 0 && i <= fill; ++i) {
-    const void* line = ItGetLine(entries, i);
+    const void* line = RfcLibrary().ItGetLine(entries, i);
     if (line == nullptr) return false;
     EvaluateSensorRow(CutSensorRow(static_cast<const char*>(line)), selection, writer);
   }
@@ -78,7 +79,7 @@ void ReportNoEntries(ResultWriter& writer) {
 ProbeOutcome EvaluateUserSensors(RFC_HANDLE handle, const char* system_label,
                                  ResultWriter& writer) {
   TableRequest request = WholeTableRequest(g_run.OutputMode->SensorTable);
-  ITAB_H entries = ItCreate(LibraryName("ENTRIES"), kSensorRowLength, 0, 0);
+  ITAB_H entries = RfcLibrary().ItCreate(LibraryName("ENTRIES"), kSensorRowLength, 0, 0);
   if (entries == nullptr) return ProbeOutcome::Refused("ItCreate ENTRIES");
   if (!InstallTableStructure()) return ProbeOutcome::Refused("RfcInstallStructure");
 
@@ -101,7 +102,7 @@ ProbeOutcome EvaluateUserSensors(RFC_HANDLE handle, const char* system_label,
     outcome.Error = RemoteCallError(rc, exception);
   }
 
-  if (ItDelete(entries) != 0) return ProbeOutcome::Refused("ItDelete ENTRIES");
+  if (RfcLibrary().ItDelete(entries) != 0) return ProbeOutcome::Refused("ItDelete ENTRIES");
   return outcome;
 }
 

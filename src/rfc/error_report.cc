@@ -6,6 +6,7 @@
 
 #include "platform/env.h"
 #include "rfc/connection.h"
+#include "rfc/rfc_functions.h"
 #include "rfc/rfc_state.h"
 
 namespace fernwatch {
@@ -28,17 +29,17 @@ void RegisterRfcEnvironment(ResultWriter& writer) {
   RFC_ERROR_HANDLER* handler = &ReportRfcError;
   state.Environment.errorhandler = handler;
   state.Environment.allocate = nullptr;
-  RfcEnvironment(&state.Environment);
+  RfcLibrary().RfcEnvironment(&state.Environment);
 }
 
 void WriteRfcErrorReport(ResultWriter& writer, const char* operation) {
   RFC_ERROR_INFO info;
   std::memset(&info, 0, sizeof info);
-  RfcLastError(&info);
+  RfcLibrary().RfcLastError(&info);
   TerminateFields(&info);
   writer.PrintRfcErrorReport(RfcErrorReport{operation != nullptr ? operation : "", info.key,
                                             info.status, info.message, info.intstat});
-  RfcClose(0);
+  RfcLibrary().RfcClose(0);
 }
 
 void SAP_API ReportRfcError(rfc_char_t* operation) {

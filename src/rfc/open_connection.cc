@@ -8,6 +8,7 @@
 
 #include "rfc/connection.h"
 #include "rfc/connection_records.h"
+#include "rfc/rfc_functions.h"
 #include "rfc/rfc_state.h"
 #include "run_state.h"
 
@@ -26,7 +27,7 @@ void RememberTraceSize() {
 
 RFC_HANDLE OpenWithOptions(RFC_OPTIONS* options) {
   RememberTraceSize();
-  RFC_HANDLE handle = RfcOpen(options);
+  RFC_HANDLE handle = RfcLibrary().RfcOpen(options);
   TracePoint(handle, "RfcOpen called", "");
   return handle;
 }
@@ -37,7 +38,7 @@ RFC_HANDLE OpenWithConnectionString() {
   std::memset(&error_info, 0, sizeof error_info);
   RememberTraceSize();
   // The library only reads the string.
-  RFC_HANDLE handle = RfcOpenEx(const_cast<rfc_char_t*>(text.c_str()), &error_info);
+  RFC_HANDLE handle = RfcLibrary().RfcOpenEx(const_cast<rfc_char_t*>(text.c_str()), &error_info);
   TracePoint(handle, "RfcOpenEx called", "");
   return handle;
 }
@@ -71,7 +72,7 @@ RFC_HANDLE OpenConnection(ResultWriter& writer) {
 void CloseConnection() {
   RFC_HANDLE& session = RfcState().Session;
   if (session == 0) return;
-  RfcClose(session);
+  RfcLibrary().RfcClose(session);
   session = 0;
 }
 

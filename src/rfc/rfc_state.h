@@ -1,8 +1,8 @@
 // What the RFC layer keeps from call to call for the whole process: the
-// environment registered with the library and the writer its error
-// handler reports to, the open connection, the records the library reads
-// during an open, and what the traces need. Only the RFC layer reads and
-// writes it.
+// library's functions, the environment registered with the library and
+// the writer its error handler reports to, the open connection, the
+// records the library reads during an open, and what the traces need.
+// Only the RFC layer reads and writes it.
 #ifndef FERNWATCH_RFC_RFC_STATE_H_
 #define FERNWATCH_RFC_RFC_STATE_H_
 
@@ -12,11 +12,14 @@
 #include "output/result_writer.h"
 #include "platform/env.h"
 #include "rfc/connection_records.h"
+#include "rfc/rfc_functions.h"
 #include "rfc/rfc_library.h"
 
 namespace fernwatch {
 
 struct RfcLayerState {
+  RfcFunctions Library = {};   // every entry null until the library is loaded
+  bool LibraryLoaded = false;  // the table is filled
   RFC_ENV Environment = {nullptr, nullptr};
   ResultWriter* ReportWriter = nullptr;  // where the RFC error report goes
   RFC_HANDLE Session = 0;                // the open connection, 0 for none

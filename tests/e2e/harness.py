@@ -37,15 +37,23 @@ class Config:
     platform = None      # "native" or "windows"
     bin_dir = None       # the installed bin folder
     prefix = None        # WinePrefix (windows only)
+    other_bin = None     # the other Windows build's bin folder, if given
 
 
 CONFIG = Config()
 
 
-def configure(platform, bin_dir, prefix_dir=None):
+def configure(platform, bin_dir, prefix_dir=None, other_bin=None):
     CONFIG.platform = platform
     CONFIG.bin_dir = os.path.abspath(bin_dir)
     CONFIG.prefix = WinePrefix(prefix_dir) if platform == "windows" else None
+    CONFIG.other_bin = os.path.abspath(other_bin) if other_bin else None
+
+
+def broken_library(name):
+    """A broken RFC library that the Windows builds install for the tests
+    into test-libraries/ beside bin/ (tests/library_variants)."""
+    return os.path.join(os.path.dirname(CONFIG.bin_dir), "test-libraries", name)
 
 
 def program_file(name):

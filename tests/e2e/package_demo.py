@@ -6,7 +6,9 @@ operator would use it (ctest e2e.windows.package).
 
 Makes the zip with packaging/package.cmake, checks what it holds, unpacks
 it into PRTG's sensor folder of the test run's Wine prefix, adds the demo
-as demo\\README.txt says, and polls the demo system as PRTG would.
+as demo\\README.txt says, and polls the demo system as PRTG would. Exit
+status 0 when it all holds, 77 (skipped) when the build is not installed,
+1 otherwise.
 """
 
 import argparse
@@ -142,6 +144,11 @@ def main():
     args = parser.parse_args()
     OPTIONS.cmake, OPTIONS.bin_dir, OPTIONS.version = args.cmake, args.bin, args.version
     OPTIONS.work, OPTIONS.prefix = os.path.abspath(args.work), args.prefix
+    program = os.path.join(args.bin, "fernwatch.exe")
+    if not os.path.isfile(program):
+        print("SKIPPED: %s is missing; build and install the windows preset "
+              "(scripts/test.sh does)" % program)
+        return 77
     prefix = WinePrefix(args.prefix)
     own_server = prefix.is_ready() and prefix.start_server()
     try:
