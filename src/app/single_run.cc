@@ -85,7 +85,7 @@ FaultMessage ReadProfile() {
 int PollSystem(ResultWriter& writer, DeadlineEnd* end) {
   TracePoint(0, "program started", g_run.ProgramPath);
   // The library is loaded at its first call.
-  fault = RfcLibraryFaultMessage(LoadRfcLibrary());
+  FaultMessage fault = RfcLibraryFaultMessage(LoadRfcLibrary());
   if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
   RegisterRfcEnvironment(writer);
   TracePoint(0, "RfcEnvironment called", "");

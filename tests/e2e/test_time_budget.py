@@ -104,7 +104,7 @@ class ListingRunTest(TimeBudgetCase):
     def test_the_budget_from_the_sensor_definition(self):
         self.write_lines("SAP Lodestar.Gbl", [
             "# GSNG: USERS       " + "".join(n + ".P00#" for n in self.SYSTEMS),
-            '# GSNX: USERS      Item=Dialog:users,TIMEOUT=2,Sensor=SAP Fernwatch"'])
+            '# GSNX: USERS      USERS,Item=Dialog:users,TIMEOUT=2,Sensor=SAP Fernwatch"'])
         self.assertOutput(self.timed("GLOBAL", "users"), "\n<Prtg>\n\n" + PROCESSED_PRD +
                           "\n<Text>(***) Dialog users: NoSystems=2, Processed=1, Failed=1, "
                           "Not reached=2</Text>\n\n</Prtg>\n\n", 0)
