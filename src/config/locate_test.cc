@@ -45,6 +45,12 @@ TEST_F(ProfileName, CompletedAndSplit) {
       {"D:\\Sensors\\GLOBAL", "D:\\Sensors\\", "SAP Lodestar.Gbl", "X"},
       {"\\PRD", "", "\\PRD.P00", ""},
       {"\\\\host\\PRD", "\\\\host\\", "PRD.P00", ""},
+      // '/' splits as '\\' does, whichever comes last.
+      {"../../x/S", "../../x/", "S.P00", ""},
+      {"a\\b/c", "a\\b/", "c.P00", ""},
+      {"a/b\\c", "a/b\\", "c.P00", ""},
+      {"Sensors/GLOBAL", "Sensors/", "SAP Lodestar.Gbl", "X"},
+      {"/PRD", "", "/PRD.P00", ""},
   };
   for (const NameCase& c : cases) {
     ResetRunState();

@@ -190,6 +190,23 @@ class ConnectionTest(harness.FernwatchCase):
                     'RfcOpenEx "CLIENT=100 USER=MONITOR PASSWD=secret LANG=D DEST=PRD"'])
                 self.assertEqual(self.saprfc_files(), ["SapRfc.ini"])
 
+    def test_destination_with_separators_names_no_file(self):
+        # SapRfc.\..\..\abcd would reach the file abcd two directories up;
+        # such a destination logs on with the records instead.
+        destination = r"\..\..\abcd"
+        self.write_profile(r"w\PRD.P00", Destination=destination)
+        self.write_lines(r"w\RfcSim.ini", landscape.system(rows=landscape.WORKED_EXAMPLE) +
+                         landscape.library(JOURNAL))
+        self.write_bytes("abcd", saprfc_entry(destination))
+        if not self.windows:
+            os.mkdir(self.path("w/SapRfc."))  # so that the host resolves the name as Windows does
+        result = self.run_program("PRD", "USERS", cwd="w")
+        self.assertOutput(result, ok_document().replace("(PRD)", "(%s)" % destination), 0)
+        opens = [line for line in self.read_bytes(r"w\j.txt").decode().splitlines()
+                 if line.startswith("RfcOpen")]
+        self.assertEqual(opens, [open_line().replace('"PRD"', '"%s"' % destination)])
+        self.assertFalse(os.path.exists(self.path(r"w\SapRfc.ini")))
+
     def test_saprfc_ini_that_cannot_be_written(self):
         # No connection is tried without the destination's configuration.
         self.prepare()

@@ -41,6 +41,19 @@ class PrtgSearchTest(harness.FernwatchCase):
         self.write_profile("PRD.P00")
         self.assertErrorDocument(self.run_program("PRD"), PATH_USAGE)
 
+    def test_a_slash_splits_off_a_directory_too(self):
+        # Whatever its separator, the first argument's directory is dropped:
+        # it cannot lead the search out of the sensor directory.
+        self.write_profile(r"secret\S.P00")
+        argument = "secret/S"
+        if self.windows:
+            self.write_lines(r"C:\PRTG_Path.Txt", [r"C:\Program Files"])
+            below_drive = os.path.relpath(self.dir, self.prefix.drive_c).replace(os.sep, "/")
+            argument = "../../../../%s/secret/S" % below_drive
+        for given in (argument, argument.replace("/", "\\")):
+            with self.subTest(given=given):
+                self.assertErrorDocument(self.run_program(given, "USERS"), missing("S.P00"))
+
     @harness.windows_only
     def test_found_through_prtg_path_file(self):
         # The file may name the parent of the PRTG installation, the
