@@ -53,6 +53,10 @@ class Env {
   virtual ~Env() = default;
 
   // All paths are Windows path texts (backslashes, drive letters).
+  // Only a regular file opens for reading: a directory, a FIFO, a device
+  // or a DOS device name (AUX, COM1, CON, NUL, ..., with any extension)
+  // gives null at once, as a missing file does, so that no such name can
+  // block the run or feed it without end.
   virtual std::unique_ptr<InputFile> OpenText(const char* path) = 0;
   virtual std::unique_ptr<InputFile> OpenRaw(const char* path) = 0;
   // Copies `source` to its end into `path`, replacing `path` in one step so
@@ -60,8 +64,10 @@ class Env {
   // false when the copy cannot be written; `path` is then left as it was.
   virtual bool ReplaceFile(InputFile& source, const char* path) = 0;
   virtual void RemoveFile(const char* path) = 0;
-  // The size of the file in bytes, or -1 when there is no such file.
+  // The size of the file in bytes, or -1 when there is no such file (or
+  // it is no regular file).
   virtual int64_t FileSize(const char* path) = 0;
+  // Null when the file cannot be opened for appending without waiting.
   virtual std::unique_ptr<LineSink> OpenAppend(const char* path) = 0;
 
   // Takes the lock that every process working in the current working

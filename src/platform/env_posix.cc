@@ -1,6 +1,7 @@
 // The operating system's Env on POSIX systems. Path texts are mapped as
 // HostPathOf says, and text files are read as Windows text mode reads them,
 // so a configuration written on Windows reads the same here.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -81,17 +82,22 @@ class PosixLineSink : public LineSink {
   FILE* file_;
 };
 
-// A directory opens under POSIX but is no file the program could read.
-FILE* OpenRegularFile(const char* path_text) {
+// Only a regular file is taken: a directory opens under POSIX but is no
+// file, a FIFO can block the reads for ever and a device (/dev/zero) may
+// never end. O_NONBLOCK keeps the open itself from waiting (a FIFO without
+// a writer); it is cleared again, as it means nothing for a regular file.
+FILE* OpenRegularFile(const char* path_text, int flags, const char* mode) {
   HostPath host;
   if (!MapPath(path_text, &host)) return nullptr;
-  FILE* file = std::fopen(host.c_str(), "rb");
-  if (file == nullptr) return nullptr;
+  int descriptor = open(host.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (descriptor < 0) return nullptr;
   struct stat info;
-  if (fstat(fileno(file), &info) != 0 || S_ISDIR(info.st_mode)) {
-    std::fclose(file);
-    return nullptr;
-  }
+  const int status = fcntl(descriptor, F_GETFL);
+  FILE* file = nullptr;
+  if (fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && status != -1 &&
+      fcntl(descriptor, F_SETFL, status & ~O_NONBLOCK) == 0)
+    file = fdopen(descriptor, mode);
+  if (file == nullptr) close(descriptor);
   return file;
 }
 
@@ -154,15 +160,13 @@ class PosixEnv : public Env {
   int64_t FileSize(const char* path) override {
     HostPath host;
     struct stat info;
-    if (!MapPath(path, &host) || stat(host.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
+    if (!MapPath(path, &host) || stat(host.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
       return -1;
     return static_cast<int64_t>(info.st_size);
   }
 
   std::unique_ptr<LineSink> OpenAppend(const char* path) override {
-    HostPath host;
-    if (!MapPath(path, &host)) return nullptr;
-    FILE* file = std::fopen(host.c_str(), "a");
+    FILE* file = OpenRegularFile(path, O_WRONLY | O_APPEND | O_CREAT, "a");
     if (file == nullptr) return nullptr;
     return std::unique_ptr<LineSink>(new PosixLineSink(file));
   }
@@ -203,7 +207,7 @@ class PosixEnv : public Env {
 
  private:
   std::unique_ptr<InputFile> Open(const char* path, bool text) {
-    FILE* file = OpenRegularFile(path);
+    FILE* file = OpenRegularFile(path, O_RDONLY, "rb");
     if (file == nullptr) return nullptr;
     return std::unique_ptr<InputFile>(new PosixInputFile(file, text));
   }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -62,6 +63,25 @@ TEST(SystemEnvTest, LongLinesArriveInPieces) {
   auto file = SystemEnv().OpenText("long.txt");
   ASSERT_TRUE(file);
   EXPECT_EQ("abc|def|gh\n|", ReadAllLines(*file, 4));
+}
+
+// A FIFO and a device are no files to read: they would block the run or
+// feed it without end. Each is refused at once, as a missing file is.
+TEST(SystemEnvTest, OnlyRegularFilesOpenAndHaveASize) {
+  ScratchDirectory dir;
+  ASSERT_EQ(0, mkfifo("fifo", 0600));
+  std::filesystem::create_symlink("/dev/zero", "zero");
+  std::filesystem::create_symlink("/dev/null", "null");
+  for (const char* name : {"fifo", "zero", "null"}) {
+    EXPECT_FALSE(SystemEnv().OpenText(name)) << name;
+    EXPECT_FALSE(SystemEnv().OpenRaw(name)) << name;
+    EXPECT_EQ(-1, SystemEnv().FileSize(name)) << name;
+  }
+  EXPECT_FALSE(SystemEnv().OpenAppend("fifo")) << "no reader: the open would wait";
+  dir.Write("regular.txt", "line\n");
+  std::filesystem::create_symlink("regular.txt", "link");
+  EXPECT_TRUE(SystemEnv().OpenText("link"));
+  EXPECT_TRUE(SystemEnv().OpenAppend("appended.txt"));
 }
 
 TEST(SystemEnvTest, DirectoriesAndMissingFilesDoNotOpenAndHaveNoSize) {

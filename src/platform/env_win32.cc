@@ -1,12 +1,14 @@
 // The operating system's Env on Windows: path texts are used as they stand,
 // text files are read in the C runtime's text mode, and standard output is
 // the console stream in text mode (LF written as CR LF).
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <string>
 
 #include "fixed_text.h"
 #include "platform/directory_lock.h"
@@ -58,6 +60,34 @@ class WinLineSink : public LineSink {
  private:
   FILE* file_;
 };
+
+// A DOS device name (AUX, COM1, CON, NUL, CONIN$, ..., with or without an
+// extension, in any directory) names a device, not a file: its full path
+// begins with \\.\. Opening a serial port may wait for its line, so such a
+// name is refused before any open. A path that has no full path names
+// nothing either.
+bool NamesDevice(const char* path) {
+  const DWORD needed = GetFullPathNameA(path, 0, nullptr, nullptr);
+  if (needed == 0) return true;
+  std::string full(needed, '\0');
+  const DWORD length = GetFullPathNameA(path, needed, &full[0], nullptr);
+  if (length == 0 || length >= needed) return true;
+  return full.compare(0, 4, "\\\\.\\") == 0;
+}
+
+// Only a file on a disk is read: a device or a pipe opened by another name
+// may block the reads for ever or never end.
+FILE* OpenRegularFile(const char* path, const char* mode) {
+  if (NamesDevice(path)) return nullptr;
+  FILE* file = std::fopen(path, mode);
+  if (file == nullptr) return nullptr;
+  HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  if (GetFileType(handle) != FILE_TYPE_DISK) {
+    std::fclose(file);
+    return nullptr;
+  }
+  return file;
+}
 
 bool WriteAll(HANDLE file, InputFile& source) {
   char chunk[8192];
@@ -157,7 +187,7 @@ class WinEnv : public Env {
 
  private:
   std::unique_ptr<InputFile> Open(const char* path, const char* mode) {
-    FILE* file = std::fopen(path, mode);
+    FILE* file = OpenRegularFile(path, mode);
     if (file == nullptr) return nullptr;
     return std::unique_ptr<InputFile>(new WinInputFile(file));
   }
