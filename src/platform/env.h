@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <string>
 
 namespace fernwatch {
 
@@ -74,6 +75,12 @@ class Env {
   // directory shares, waiting for it at most `wait_milliseconds`. Creates
   // no file. Null when the lock was not had in that time, or not at all.
   virtual std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) = 0;
+
+  // The text of the UTF-16LE code units in `bytes` (`size` bytes, low byte
+  // first; a last odd byte is dropped) in the narrow code page in which
+  // path texts are written: the ANSI code page on Windows, UTF-8 elsewhere.
+  // A character that code page lacks becomes '?'.
+  virtual std::string NarrowFromUtf16(const char* bytes, size_t size) = 0;
 
   // Whether a file of this name stands in the program's own directory.
   virtual bool ExistsBesideProgram(const char* name) = 0;

@@ -13,6 +13,7 @@
 #include "platform/directory_lock.h"
 #include "platform/env.h"
 #include "platform/path_text.h"
+#include "platform/utf16_text.h"
 
 namespace fernwatch {
 namespace {
@@ -173,6 +174,10 @@ class PosixEnv : public Env {
 
   std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) override {
     return LockCurrentDirectory(wait_milliseconds);
+  }
+
+  std::string NarrowFromUtf16(const char* bytes, size_t size) override {
+    return Utf8FromUtf16(bytes, size);
   }
 
   bool ExistsBesideProgram(const char* name) override {

@@ -4,6 +4,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -154,6 +155,21 @@ class WinEnv : public Env {
 
   std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) override {
     return LockCurrentDirectory(wait_milliseconds);
+  }
+
+  std::string NarrowFromUtf16(const char* bytes, size_t size) override {
+    std::wstring wide(size / 2, L'\0');
+    for (size_t i = 0; i < wide.size(); ++i)
+      wide[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                     static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    // The API counts in int; no text the probe reads comes near that.
+    const int units = wide.size() < INT_MAX ? static_cast<int>(wide.size()) : INT_MAX;
+    const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), units, nullptr, 0, nullptr,
+                                           nullptr);
+    if (length <= 0) return std::string();
+    std::string narrow(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), units, &narrow[0], length, nullptr, nullptr);
+    return narrow;
   }
 
   bool ExistsBesideProgram(const char* name) override {

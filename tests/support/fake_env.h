@@ -55,6 +55,9 @@ class FakeEnv : public Env {
   std::unique_ptr<LineSink> OpenAppend(const char* path) override;
   // The backing Env's lock, or null at once when `lock` fails.
   std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) override;
+  std::string NarrowFromUtf16(const char* bytes, size_t size) override {
+    return files_.NarrowFromUtf16(bytes, size);
+  }
   bool ExistsBesideProgram(const char* name) override;
   ClockTime LocalTime() override { return clock; }
   using Env::WriteOut;

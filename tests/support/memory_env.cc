@@ -3,6 +3,8 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/utf16_text.h"
+
 namespace fernwatch {
 namespace {
 
@@ -105,6 +107,10 @@ void MemoryEnv::RemoveFile(const char* path) { files.erase(path); }
 std::unique_ptr<LineSink> MemoryEnv::OpenAppend(const char* path) {
   files[path];  // opened for appending: there from now on
   return std::unique_ptr<LineSink>(new MemorySink(&files, path));
+}
+
+std::string MemoryEnv::NarrowFromUtf16(const char* bytes, size_t size) {
+  return Utf8FromUtf16(bytes, size);
 }
 
 bool MemoryEnv::ExistsBesideProgram(const char* name) { return beside_program.count(name) > 0; }

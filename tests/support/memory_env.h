@@ -37,6 +37,8 @@ class MemoryEnv : public Env {
   std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) override;
   // Lines written go to the end of the file in `files` at once.
   std::unique_ptr<LineSink> OpenAppend(const char* path) override;
+  // UTF-8, as the POSIX systems' Env gives it.
+  std::string NarrowFromUtf16(const char* bytes, size_t size) override;
   bool ExistsBesideProgram(const char* name) override;
   ClockTime LocalTime() override { return clock; }
   using Env::WriteOut;
