@@ -15,6 +15,9 @@ namespace fernwatch {
 
 using ConfigPath = FixedText<255>;
 
+// The bytes with which a UTF-8 file may begin to say so.
+inline constexpr char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
+
 // `directory` followed by `name` (and `more`, when given).
 ConfigPath JoinPath(const char* directory, const char* name, const char* more = "");
 

@@ -3,6 +3,7 @@ directory, and in PRTG mode the search through C:\\PRTG_Path.Txt and the
 PRTG custom-sensor directories on the current drive."""
 
 import os
+import shutil
 
 import harness
 
@@ -83,6 +84,25 @@ class PrtgSearchTest(harness.FernwatchCase):
         self.assertConnectionTried(self.run_program("PRD"))
         self.write_lines(r"C:\PRTG_Path.Txt", ["x" * 98 + r"C:\Program Files"])
         self.assertErrorDocument(self.run_program("PRD"), missing("PRD.P00"))
+
+    @harness.windows_only
+    def test_prtg_path_file_as_windows_tools_write_it(self):
+        # Notepad's UTF-8 with its mark, PowerShell's UTF-16LE (its ">"),
+        # echo's blank before ">", tabs: each names its folder, in the ANSI
+        # code page.
+        umlaut = "Pr\u00f6gramme"
+        self.addCleanup(shutil.rmtree, self.path("C:\\" + umlaut), True)
+        for folder in ("Program Files", umlaut):
+            self.write_profile("C:\\%s\\%s\\PRD.P00" % (folder, EXEXML))
+        for name, content in (
+                ("UTF-8", b"\xef\xbb\xbfC:\\Program Files\r\n"),
+                ("UTF-16LE", ("\ufeffC:\\%s\r\n" % umlaut).encode("utf-16-le")),
+                ("ANSI", ("C:\\%s\r\n" % umlaut).encode("cp1252")),
+                ("echo", b"C:\\Program Files \r\n"),
+                ("tabs", b"C:\\Program Files\t \t" + b" " * 100 + b"\r\n")):
+            with self.subTest(name):
+                self.write_bytes(r"C:\PRTG_Path.Txt", content)
+                self.assertConnectionTried(self.run_program("PRD"))
 
     @harness.windows_only
     def test_prtg_path_file_excludes_the_builtin_directories(self):
