@@ -56,11 +56,12 @@ bool IsPlainText(const std::string& file) {
 }
 
 // The system values (column 21 on) of the system lines of `file`, each
-// line taken whole, joined in file order.
+// line taken whole, joined in file order. A UTF-8 byte-order mark is no
+// part of the first line.
 std::string SystemValuesOf(const std::string& file) {
   const std::string head = SystemLineHead();
   const bool any_case = head[2] == 'G' && head[3] == 'S';
-  std::istringstream lines(file);
+  std::istringstream lines(file.compare(0, 3, "\xEF\xBB\xBF") == 0 ? file.substr(3) : file);
   std::string line, values;
   while (std::getline(lines, line)) {
     std::string start = line.substr(0, head.size());

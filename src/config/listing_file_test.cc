@@ -47,7 +47,7 @@ class ListingTest : public RunRecordTest {
 TEST_F(ListingTest, SystemListFileCountsExactHeadsOnly) {
   g_run.ItemId.assign("BACKUP");
   EXPECT_EQ(ReadListing("Lodestar.Prf",
-                        "# Gsng: ANY         PRD.P00#\r\n"
+                        "\xEF\xBB\xBF# Gsng: ANY         PRD.P00#\r\n"  // Notepad's UTF-8
                         "# GSNG: SENSOR1     QAS.P00#\n"
                         "# Gsng:ANY          DEV.P00#\n"
                         "# Gsng: SHORT       \n"
