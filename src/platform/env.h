@@ -61,9 +61,17 @@ class Env {
   virtual std::unique_ptr<InputFile> OpenText(const char* path) = 0;
   virtual std::unique_ptr<InputFile> OpenRaw(const char* path) = 0;
   // Copies `source` to its end into `path`, replacing `path` in one step so
-  // that a concurrent reader sees the old or the new file whole. Returns
-  // false when the copy cannot be written; `path` is then left as it was.
-  virtual bool ReplaceFile(InputFile& source, const char* path) = 0;
+  // that a concurrent reader sees the old or the new file whole. The copy is
+  // written first to a temporary file beside `path`: while the caller holds
+  // the working directory's lock (`lock` not null), "<path>.tmp", which no
+  // one else writes, after the copies that ended processes left beside
+  // `path` are removed ("<path>.tmp" and the copies of processes no longer
+  // running); without the lock "<path>.<process>.<stamp>.tmp", a name of
+  // this process alone. So no two processes write one file, and no copy of
+  // a process killed during it stays for long. Returns false when the copy
+  // cannot be written (its temporary file is removed); `path` is then left
+  // as it was.
+  virtual bool ReplaceFile(InputFile& source, const char* path, const HeldLock* lock) = 0;
   virtual void RemoveFile(const char* path) = 0;
   // The size of the file in bytes, or -1 when there is no such file (or
   // it is no regular file).

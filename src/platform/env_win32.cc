@@ -14,6 +14,7 @@
 #include "fixed_text.h"
 #include "platform/directory_lock.h"
 #include "platform/env.h"
+#include "platform/temporary_copy.h"
 
 namespace fernwatch {
 namespace {
@@ -114,15 +115,53 @@ bool MoveIntoPlace(const char* from, const char* to) {
   return false;
 }
 
+// Whether a process of this id runs: its copy may still be written.
+bool ProcessRuns(unsigned long process) {
+  HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(process));
+  if (handle == nullptr) return GetLastError() == ERROR_ACCESS_DENIED;
+  const bool runs = WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
+  CloseHandle(handle);
+  return runs;
+}
+
+// Removes what processes that ended during their copy left beside `path`:
+// the locked copy (the caller holds the lock its writer held) and the
+// copies of processes no longer running. A copy still open cannot be
+// removed in any case.
+void RemoveLeftoverCopies(const char* path) {
+  const char* separator = std::strrchr(path, '\\');
+  const char* slash = std::strrchr(path, '/');
+  if (slash != nullptr && (separator == nullptr || slash > separator)) separator = slash;
+  CopyName directory;
+  if (separator != nullptr) directory.assign(path, separator - path + 1);
+  const char* target_name = separator != nullptr ? separator + 1 : path;
+  CopyName pattern(path);
+  pattern.append(".*");
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    unsigned long process = 0;
+    if (!IsTemporaryCopy(found.cFileName, target_name, &process)) continue;
+    if (process != 0 && ProcessRuns(process)) continue;
+    CopyName leftover(directory.c_str());
+    leftover.append(found.cFileName);
+    DeleteFileA(leftover.c_str());
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
 class WinEnv : public Env {
  public:
   std::unique_ptr<InputFile> OpenText(const char* path) override { return Open(path, "r"); }
   std::unique_ptr<InputFile> OpenRaw(const char* path) override { return Open(path, "rb"); }
 
-  bool ReplaceFile(InputFile& source, const char* path) override {
-    FixedText<1100> temporary;
-    temporary.format("%s.%lu.%lu.tmp", path, static_cast<unsigned long>(GetCurrentProcessId()),
-                     static_cast<unsigned long>(GetTickCount()));
+  bool ReplaceFile(InputFile& source, const char* path, const HeldLock* lock) override {
+    if (lock != nullptr) RemoveLeftoverCopies(path);
+    const CopyName temporary =
+        lock != nullptr ? LockedCopyName(path)
+                        : OwnCopyName(path, static_cast<unsigned long>(GetCurrentProcessId()),
+                                      static_cast<unsigned long>(GetTickCount()));
     if (temporary.size() == temporary.kCapacity) return false;
     HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

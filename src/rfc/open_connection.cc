@@ -63,7 +63,7 @@ RFC_HANDLE LogOn(ResultWriter& writer) {
 
   writer.PrintDestinationFile(g_run.Profile.Destination.c_str());
   std::unique_ptr<HeldLock> lock = CurrentEnv().LockWorkingDirectory(kSapRfcLockWaitMilliseconds);
-  bool copied = CurrentEnv().ReplaceFile(*source, "SapRfc.ini");
+  bool copied = CurrentEnv().ReplaceFile(*source, "SapRfc.ini", lock.get());
   source.reset();
   if (!copied) return 0;
   return OpenWithConnectionString();  // the lock goes when the open is done

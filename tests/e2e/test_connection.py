@@ -217,6 +217,31 @@ class ConnectionTest(harness.FernwatchCase):
         self.assertEqual(self.journal("RfcOpen"), [])
         self.assertEqual(self.saprfc_files(), ["SapRfc.ini"])
 
+    def test_copies_of_killed_polls_do_not_pile_up(self):
+        # A poll killed during its copy of SapRfc.<destination> leaves its
+        # temporary file; the next poll that holds the lock removes such
+        # files of ended processes, and never another file.
+        self.prepare()
+        self.write_bytes("SapRfc.PRD", saprfc_entry(filler=b"; filler line\r\n" * 3000000))
+        kept = ["SapRfc.ini.old", "SapRfc.ini.12.tmp", "SapRfc.ini.tmp.x"]
+        for name in kept:
+            self.write_bytes(name, b"left")
+        for _ in range(3):
+            poll = self.start_program("PRD", "USERS")
+            try:
+                while "SapRfc.ini.tmp" not in self.saprfc_files() and poll.poll() is None:
+                    time.sleep(0.001)
+            finally:
+                poll.kill()
+                poll.wait()
+        self.assertIn("SapRfc.ini.tmp", self.saprfc_files(), "killed during its copy")
+        # The copy of a poll that went on without the lock, by a process
+        # id that no process has.
+        self.write_bytes("SapRfc.ini.4000000.1234.tmp", b"left")
+        self.write_bytes("SapRfc.PRD", saprfc_entry())
+        self.assertOutput(self.run_program("PRD", "USERS"), saprfc_line() + ok_document(), 0)
+        self.assertEqual(self.saprfc_files(), sorted(["SapRfc.ini"] + kept))
+
     def test_saprfc_ini_is_replaced_whole(self):
         # Another poll reading SapRfc.ini while runs of two destinations
         # replace it finds one of the files whole, never a mixture.

@@ -49,7 +49,7 @@ class FakeEnv : public Env {
   std::unique_ptr<InputFile> OpenText(const char* path) override;
   std::unique_ptr<InputFile> OpenRaw(const char* path) override;
   // False, with `path` as it was, when `write` or `replace` fails.
-  bool ReplaceFile(InputFile& source, const char* path) override;
+  bool ReplaceFile(InputFile& source, const char* path, const HeldLock* lock) override;
   void RemoveFile(const char* path) override;
   int64_t FileSize(const char* path) override;
   std::unique_ptr<LineSink> OpenAppend(const char* path) override;

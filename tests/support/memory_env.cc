@@ -93,7 +93,7 @@ std::unique_ptr<InputFile> MemoryEnv::OpenRaw(const char* path) {
   return std::unique_ptr<InputFile>(new MemoryFile(file->second, false));
 }
 
-bool MemoryEnv::ReplaceFile(InputFile& source, const char* path) {
+bool MemoryEnv::ReplaceFile(InputFile& source, const char* path, const HeldLock* lock) {
   std::string copy;
   char chunk[4096];
   size_t count;
