@@ -63,15 +63,18 @@ class RegularFilesTest(harness.FernwatchCase):
 
     @harness.windows_only
     def test_dos_device_names_are_missing_files(self):
-        # In PRTG's search and as given to a front-end; with or without an
-        # extension, in any directory.
+        # In PRTG's search (the candidate folders, or the folder that
+        # C:\PRTG_Path.Txt names) and as given to a front-end; with or
+        # without an extension, in any folder.
         names = ("AUX", "CON", "NUL", "PRN", "COM1", "LPT9", "CONIN$", "aux.txt", "COM1.P00")
-        for name in names:
-            with self.subTest(name=name):
-                completed = name if "." in name else name + ".P00"
-                self.assertErrorDocument(self.run_program(name, "USERS"), missing(completed))
+
+        def all_missing(names):
+            for name in names:
+                with self.subTest(name=name):
+                    completed = name if "." in name else name + ".P00"
+                    self.assertErrorDocument(self.run_program(name, "USERS"), missing(completed))
+        all_missing(names)
+        self.write_lines(r"C:\PRTG_Path.Txt", [r"C:\Program Files"])
+        all_missing(names)
         self.designate_frontend("Brixtel")
-        for name in names + (r"sub\NUL",):
-            with self.subTest(name=name, front_end=True):
-                completed = name if "." in name else name + ".P00"
-                self.assertErrorDocument(self.run_program(name, "USERS"), missing(completed))
+        all_missing(names + (r"sub\NUL",))
