@@ -74,6 +74,7 @@ class RegularFilesTest(harness.FernwatchCase):
                     completed = name if "." in name else name + ".P00"
                     self.assertErrorDocument(self.run_program(name, "USERS"), missing(completed))
         all_missing(names)
+        os.makedirs(self.path(r"C:\Program Files\PRTG Network Monitor\Custom Sensors\EXEXML"))
         self.write_lines(r"C:\PRTG_Path.Txt", [r"C:\Program Files"])
         all_missing(names)
         self.designate_frontend("Brixtel")
