@@ -2,6 +2,7 @@
 // failing system never ends the run; each is counted, and the document
 // ends with the summary.
 #include <cinttypes>
+#include <string>
 
 #include "app/run_driver.h"
 #include "app/run_faults.h"
@@ -31,14 +32,15 @@ struct SystemOutcome {
   const char* RefusedOperation = nullptr;
 };
 
-// The next entry of the SystemList, up to its '#'. A last entry without
-// its '#' is taken all the same, so that no listed system is dropped.
-SystemListText TakeNextEntry() {
-  SystemListText& list = g_run.SystemList;
-  size_t end = list.find_char('#');
-  SystemListText entry(list.c_str());
-  entry.truncate(end);
-  list.drop_front(end == list.npos ? list.size() : end + 1);
+// The entry of the SystemList that begins at `*next`, up to its '#';
+// `*next` moves past that '#'. A last entry without its '#' is taken all
+// the same, so that no listed system is dropped.
+std::string TakeNextEntry(size_t* next) {
+  const std::string& list = g_run.SystemList;
+  size_t end = list.find('#', *next);
+  if (end == list.npos) end = list.size();
+  std::string entry = list.substr(*next, end - *next);
+  *next = end + 1;
   return entry;
 }
 
@@ -46,8 +48,8 @@ SystemListText TakeNextEntry() {
 // nothing rather than a cut, and so different, file; the directory and the
 // name are joined whole for the open, while ProfilePath keeps the text cut
 // at its capacity.
-std::unique_ptr<InputFile> OpenListedProfile(const SystemListText& entry) {
-  g_run.ProfileName.assign(entry);
+std::unique_ptr<InputFile> OpenListedProfile(const std::string& entry) {
+  g_run.ProfileName.assign(entry.c_str());
   ConfigPath path = JoinPath(g_run.ProfileDirectory.c_str(), g_run.ProfileName.c_str());
   g_run.ProfilePath.assign(path);
   if (entry.size() > g_run.ProfileName.kCapacity) return nullptr;
@@ -114,9 +116,9 @@ void CountAndReport(const SystemOutcome& system, const BannerText& system_line,
 
 // Null when the run goes on with the next system; otherwise the table
 // operation that the library refused.
-const char* ProcessNextSystem(ListingTally* tally, ResultWriter& writer) {
+const char* ProcessSystem(const std::string& entry, ListingTally* tally, ResultWriter& writer) {
   ++tally->Systems;
-  std::unique_ptr<InputFile> profile = OpenListedProfile(TakeNextEntry());
+  std::unique_ptr<InputFile> profile = OpenListedProfile(entry);
   if (!profile) return nullptr;
   SystemOutcome system;
   if (ReadSystemProfile(std::move(profile), ProfileForm::kListing) != ProfileFault::kNone)
@@ -176,8 +178,9 @@ int RunListing(ResultWriter& writer) {
   AdoptParameterText();
   PrintOpening(writer);
   ListingTally tally;
-  while (!g_run.SystemList.empty()) {
-    const char* refused = ProcessNextSystem(&tally, writer);
+  size_t next = 0;  // where the next entry of the SystemList begins
+  while (next < g_run.SystemList.size()) {
+    const char* refused = ProcessSystem(TakeNextEntry(&next), &tally, writer);
     if (refused != nullptr) return EndWithRfcErrorReport(writer, refused);
   }
   PrintSummary(tally, writer);
