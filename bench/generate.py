@@ -14,9 +14,7 @@ encoded form is given:
   listing-20    20 systems and the Lodestar.Prf that lists them all
   listing-200   the same with 200 systems
 
-Profile names keep to eight characters before ".P00", since the list of a
-listing run holds 2,047 characters, and a "# Gsng" line names at most 15
-systems, since listing files are read in pieces of 199 characters.
+A "# Gsng" line names 15 systems, as a listing written by hand might.
 """
 
 import os

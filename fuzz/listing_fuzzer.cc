@@ -4,7 +4,11 @@
 // for it (bit 1), the progress lines (bit 2) and a front-end's form (bits 3
 // and 4); then comes the argument text as typed, ended by a zero byte, and
 // the rest is the file. The listed profiles are never there, so the run
-// counts every system and contacts none.
+// counts every system and contacts none. Lines of any length name all their
+// systems: for a file of plain lines the list read is compared with the
+// system values of its lines taken whole.
+#include <cctype>
+#include <sstream>
 #include <string>
 
 #include "app/run_driver.h"
@@ -36,8 +40,40 @@ void LocateListing(unsigned char choice, const std::string& arguments) {
   if (item != nullptr) g_run.ItemId = ItemValue(item);
 }
 
+// The head a system line of the located listing begins with: "# Gsng: "
+// exactly in "Lodestar.Prf"; in the global listing "# GSNG: " and the
+// first word of the argument text in ten columns, compared in upper case.
+std::string SystemLineHead() {
+  if (g_run.ProfileName.equals("Lodestar.Prf")) return "# Gsng: ";
+  std::string word(g_run.ArgumentText.c_str());
+  word = word.substr(0, word.find(' ')).substr(0, 10);
+  word.resize(10, ' ');
+  return "# GSNG: " + word;
+}
+
+bool IsPlainText(const std::string& file) {
+  return file.find_first_of(std::string("\r\x1a\0", 3)) == std::string::npos;
+}
+
+// The system values (column 21 on) of the system lines of `file`, each
+// line taken whole, joined in file order. A UTF-8 byte-order mark is no
+// part of the first line.
+std::string SystemValuesOf(const std::string& file) {
+  const std::string head = SystemLineHead();
+  const bool any_case = head[2] == 'G' && head[3] == 'S';
+  std::istringstream lines(file.compare(0, 3, "\xEF\xBB\xBF") == 0 ? file.substr(3) : file);
+  std::string line, values;
+  while (std::getline(lines, line)) {
+    std::string start = line.substr(0, head.size());
+    if (any_case)
+      for (char& c : start) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (start == head && line.size() > 20) values += line.substr(20);
+  }
+  return values;
+}
+
 // Entries up to each '#', and a last one without it.
-size_t EntriesOf(const SystemListText& list) {
+size_t EntriesOf(const std::string& list) {
   size_t entries = 0;
   for (size_t i = 0; i < list.size(); ++i) entries += list[i] == '#';
   return entries + (!list.empty() && list[list.size() - 1] != '#');
@@ -66,10 +102,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string arguments = input.NextPart();
   g_run.SecondArgument = arguments.c_str();
   LocateListing(choice, arguments);
-  run.env.files[g_run.ProfilePath.c_str()] = input.Rest();
+  const std::string file = input.Rest();
+  run.env.files[g_run.ProfilePath.c_str()] = file;
 
   ListingFault fault = ReadSystemListing();
   FuzzExpect(ListingFaultMessage(fault).empty() == !fault.Failed(), "every fault has its message");
+  // A sensor definition refused stops the reading at its line.
+  if (IsPlainText(file) && fault.kind != ListingFault::kInvalidSensorAllocation)
+    FuzzExpect(g_run.SystemList == SystemValuesOf(file), "every system line names all its systems");
   if (!fault.Failed()) RunOverMissingProfiles(run.env);
   return 0;
 }

@@ -9,6 +9,7 @@
 #define FERNWATCH_RUN_STATE_H_
 
 #include <memory>
+#include <string>
 
 #include "fixed_text.h"
 #include "front_ends.h"
@@ -21,7 +22,6 @@ using BannerText = FixedText<123>;       // the banner and the system line
 using ProfileNameText = FixedText<63>;   // a profile's name without directory
 using ArgumentLine = FixedText<127>;     // the argument text in all its forms
 using ItemIdText = FixedText<90>;        // the item of a listing run
-using SystemListText = FixedText<2047>;  // "<profile>#" entries of a listing
 using SystemLabelText = FixedText<47>;   // a system's name in a listing run
 using DocumentText = FixedText<4095>;    // the result document
 
@@ -72,7 +72,9 @@ struct RunState {
   FixedText<81> ProfilePath;
   std::unique_ptr<InputFile> ProfileFile;
   SystemProfile Profile;
-  SystemListText SystemList;
+  // "<profile>#" entries of a listing, as many as it names: no bound
+  // that could drop a listed system.
+  std::string SystemList;
   LabelKind SystemLabels = LabelKind::kProfileName;
 };
 

@@ -2,6 +2,7 @@
 // failing system never ends the run; each is counted, and the document
 // ends with the summary.
 #include <cinttypes>
+#include <string>
 
 #include "app/run_driver.h"
 #include "app/run_faults.h"
@@ -33,6 +34,7 @@ class ListingProgress : public DeadlineEnd {
   int WriteEnd(ResultWriter& writer) override;
 
   ListingTally Tally;
+  size_t Next = 0;          // where the next entry of the SystemList begins
   bool InProgress = false;  // a system is taken and not yet counted
   BannerText SystemLine;    // of the system in progress, with console echo
   FaultMessage Reason;      // why it fails when the budget is spent
@@ -46,14 +48,15 @@ struct SystemOutcome {
   const char* RefusedOperation = nullptr;
 };
 
-// The next entry of the SystemList, up to its '#'. A last entry without
-// its '#' is taken all the same, so that no listed system is dropped.
-SystemListText TakeNextEntry() {
-  SystemListText& list = g_run.SystemList;
-  size_t end = list.find_char('#');
-  SystemListText entry(list.c_str());
-  entry.truncate(end);
-  list.drop_front(end == list.npos ? list.size() : end + 1);
+// The entry of the SystemList that begins at `*next`, up to its '#';
+// `*next` moves past that '#'. A last entry without its '#' is taken all
+// the same, so that no listed system is dropped.
+std::string TakeNextEntry(size_t* next) {
+  const std::string& list = g_run.SystemList;
+  size_t end = list.find('#', *next);
+  if (end == list.npos) end = list.size();
+  std::string entry = list.substr(*next, end - *next);
+  *next = end + 1;
   return entry;
 }
 
@@ -61,8 +64,8 @@ SystemListText TakeNextEntry() {
 // nothing rather than a cut, and so different, file; the directory and the
 // name are joined whole for the open, while ProfilePath keeps the text cut
 // at its capacity.
-std::unique_ptr<InputFile> OpenListedProfile(const SystemListText& entry) {
-  g_run.ProfileName.assign(entry);
+std::unique_ptr<InputFile> OpenListedProfile(const std::string& entry) {
+  g_run.ProfileName.assign(entry.c_str());
   ConfigPath path = JoinPath(g_run.ProfileDirectory.c_str(), g_run.ProfileName.c_str());
   g_run.ProfilePath.assign(path);
   if (entry.size() > g_run.ProfileName.kCapacity) return nullptr;
@@ -135,13 +138,13 @@ void CountAndReport(const SystemOutcome& system, ListingProgress* progress,
 }
 
 std::unique_ptr<InputFile> TakeNextSystem(ListingProgress* progress, ResultWriter& writer) {
-  SystemListText entry;
+  std::string entry;
   {
     ResultWriter::Hold hold(writer);
     ++progress->Tally.Systems;
     progress->InProgress = true;
     progress->SystemLine.clear();
-    entry = TakeNextEntry();
+    entry = TakeNextEntry(&progress->Next);
   }
   std::unique_ptr<InputFile> profile = OpenListedProfile(entry);
   if (!profile) {
@@ -218,13 +221,17 @@ void PrintSummary(const ListingTally& tally, const uint32_t* not_reached, Result
   if (g_run.ConsoleEcho) PrintNowProcessed(writer);
 }
 
-// The entries left in the SystemList: up to each '#', and a last one
-// without it.
-uint32_t EntriesLeft() {
-  const SystemListText& list = g_run.SystemList;
+// The entries of the SystemList from `next` on, taken as TakeNextEntry
+// takes them.
+uint32_t EntriesLeft(size_t next) {
+  const std::string& list = g_run.SystemList;
   uint32_t entries = 0;
-  for (size_t i = 0; i < list.size(); ++i) entries += list[i] == '#';
-  return entries + (!list.empty() && list[list.size() - 1] != '#');
+  while (next < list.size()) {
+    ++entries;
+    size_t end = list.find('#', next);
+    next = end == list.npos ? list.size() : end + 1;
+  }
+  return entries;
 }
 
 int ListingProgress::WriteEnd(ResultWriter& writer) {
@@ -236,7 +243,7 @@ int ListingProgress::WriteEnd(ResultWriter& writer) {
     state.append(Reason);
     if (!SystemLine.empty()) PrintStateLine(SystemLine, state.c_str(), writer);
   }
-  const uint32_t not_reached = EntriesLeft();
+  const uint32_t not_reached = EntriesLeft(Next);
   PrintSummary(Tally, &not_reached, writer);
   return 0;
 }
@@ -248,7 +255,7 @@ int RunListing(ResultWriter& writer) {
   PrintOpening(writer);
   ListingProgress progress;
   std::unique_ptr<Watchdog> watch = WatchTimeBudget(writer, progress);
-  while (!g_run.SystemList.empty()) {
+  while (progress.Next < g_run.SystemList.size()) {
     const char* refused = ProcessNextSystem(&progress, writer);
     if (refused != nullptr) return EndWithRfcErrorReport(writer, refused, &progress);
   }

@@ -15,10 +15,15 @@ namespace fernwatch {
 
 using ConfigPath = FixedText<255>;
 
+// The bytes with which a UTF-8 file may begin to say so.
+inline constexpr char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
+
 // `directory` followed by `name` (and `more`, when given).
 ConfigPath JoinPath(const char* directory, const char* name, const char* more = "");
 
-// Opens a text file for reading; null when it cannot be opened.
+// Opens a text file for reading; null when it cannot be opened. A file
+// that begins with a UTF-8 byte-order mark (as Notepad may save it) reads
+// as without it.
 std::unique_ptr<InputFile> OpenConfigFile(const char* path);
 
 // A file exists for the configuration layer when it can be opened for

@@ -1,7 +1,5 @@
 #include "config/listing_file.h"
 
-#include <cstring>
-
 #include "config/config_path.h"
 #include "config/listing_lines.h"
 #include "config/text_line.h"
@@ -22,7 +20,7 @@ void StartListing() {
 // Only a head written exactly "# Gsng" and ": " counts, whatever sensor
 // name follows.
 bool IsSystemLine(const ListingLine& line) {
-  return line.starts_with("# Gsng") && line[6] == ':' && line[7] == ' ';
+  return line.compare(0, 8, "# Gsng: ") == 0;
 }
 
 ListingFault ReadSystemListFile() {
@@ -30,7 +28,7 @@ ListingFault ReadSystemListFile() {
   if (file == nullptr)
     return ListingFault(ListingFault::kSystemListMissing, g_run.ProfileName.c_str());
   ListingLine line;
-  while (ReadTextLine(*file, &line))
+  while (ReadWholeLine(*file, &line))
     if (IsSystemLine(line)) AppendSystemValue(line);
   return ListingFault();
 }
@@ -40,13 +38,6 @@ ListingFault CheckListing() {
   if (g_run.ItemId.empty()) return ListingFault(ListingFault::kItemMissing);
   g_run.ProfilePath.assign(g_run.ProfileDirectory);
   return ListingFault();
-}
-
-// Keeps whole entries only: a name cut short could name another file.
-void DropCutEntry() {
-  const char* list = g_run.SystemList.c_str();
-  const char* last = std::strrchr(list, '#');
-  g_run.SystemList.truncate(last == nullptr ? 0 : static_cast<size_t>(last - list) + 1);
 }
 
 }  // namespace
@@ -61,11 +52,7 @@ std::unique_ptr<InputFile> OpenListingFile() {
 }
 
 void AppendSystemValue(const ListingLine& line) {
-  if (line.size() <= kSystemValueStart) return;
-  const char* value = line.c_str() + kSystemValueStart;
-  const size_t wanted = g_run.SystemList.size() + std::strlen(value);
-  g_run.SystemList.append(value);
-  if (g_run.SystemList.size() < wanted) DropCutEntry();
+  if (line.size() > kSystemValueStart) g_run.SystemList.append(line, kSystemValueStart);
 }
 
 FaultMessage ListingFaultMessage(const ListingFault& fault) {

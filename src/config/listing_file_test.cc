@@ -47,13 +47,13 @@ class ListingTest : public RunRecordTest {
 TEST_F(ListingTest, SystemListFileCountsExactHeadsOnly) {
   g_run.ItemId.assign("BACKUP");
   EXPECT_EQ(ReadListing("Lodestar.Prf",
-                        "# Gsng: ANY         PRD.P00#\r\n"
+                        "\xEF\xBB\xBF# Gsng: ANY         PRD.P00#\r\n"  // Notepad's UTF-8
                         "# GSNG: SENSOR1     QAS.P00#\n"
                         "# Gsng:ANY          DEV.P00#\n"
                         "# Gsng: SHORT       \n"
                         "# Gsng: OTHER       TST.P00#\n"),
             "");
-  EXPECT_STREQ(g_run.SystemList.c_str(), "PRD.P00#TST.P00#");
+  EXPECT_EQ(g_run.SystemList, "PRD.P00#TST.P00#");
   EXPECT_STREQ(g_run.ItemId.c_str(), "BACKUP");
   EXPECT_EQ(g_run.SystemLabels, LabelKind::kProfileName);
 
@@ -76,7 +76,7 @@ TEST_F(ListingTest, GlobalListingTakesTheSensorsLines) {
                         "# GSNX: SENSOR_LON Item=A:B,CH=2,Alias" + kMarker + ",Sid\n",
                         "sensor_long_2", directory + "\\"),
             "");
-  EXPECT_STREQ(g_run.SystemList.c_str(), "PRD.P00#QAS.P00#");
+  EXPECT_EQ(g_run.SystemList, "PRD.P00#QAS.P00#");
   EXPECT_STREQ(g_run.ItemId.c_str(), "A B");
   EXPECT_STREQ(g_run.ParameterText.c_str(), "Item=A B,CH=2,Alias");
   EXPECT_EQ(g_run.SystemLabels, LabelKind::kSid);
@@ -125,16 +125,24 @@ TEST_F(ListingTest, FailuresInTheirOrder) {
   EXPECT_EQ(fake.output, "") << "the reader prints nothing; the run driver does";
 }
 
-// Entries that do not fit whole are left out rather than cut to another
-// name.
-TEST_F(ListingTest, SystemListKeepsWholeEntries) {
-  std::string content;
-  for (int i = 0; i < 20; ++i)
-    content += "# GSNG: SENSOR1     B.P00#" + std::string(100, 'A' + i) + "#\n";
-  content += "# GSNX: SENSOR1    Item=I" + kMarker + "\n";
+// Every line is read whole: a system line names all its systems however
+// long it is, and the tail of a long line is no line of its own.
+TEST_F(ListingTest, LinesOfAnyLengthNameAllTheirSystems) {
+  std::string content, expected;
+  for (int line = 0; line < 20; ++line) {
+    content += "# GSNG: SENSOR1     ";
+    for (int entry = 0; entry < 250; ++entry) {
+      std::string name = "S" + std::to_string(line * 250 + entry) + ".P00#";
+      content += name;
+      expected += name;
+    }
+    content += "\n";
+  }
+  content += std::string(300, 'x') + "# GSNG: SENSOR1     NOT.P00#\n";
+  content += "# GSNX: SENSOR1    Item=I" + kMarker + std::string(5000, ',') + ",Sid\n";
   EXPECT_EQ(ReadGlobal(content), "");
-  EXPECT_EQ(g_run.SystemList.size(), 19u * 107 + 6);
-  EXPECT_TRUE(std::string(g_run.SystemList.c_str()).substr(19 * 107) == "B.P00#");
+  EXPECT_EQ(g_run.SystemList, expected);
+  EXPECT_EQ(g_run.SystemLabels, LabelKind::kSid);
 }
 
 }  // namespace

@@ -4,14 +4,16 @@
 #define FERNWATCH_CONFIG_LISTING_LINES_H_
 
 #include <memory>
+#include <string>
 
 #include "config/listing_file.h"
-#include "fixed_text.h"
 #include "platform/env.h"
 
 namespace fernwatch {
 
-using ListingLine = FixedText<199>;
+// A line of a listing file, read whole: a system value may name any number
+// of systems, and no line is judged in pieces.
+using ListingLine = std::string;
 
 // Opens the located listing file; null when none was located or it cannot
 // be opened.

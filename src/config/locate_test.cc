@@ -45,6 +45,12 @@ TEST_F(ProfileName, CompletedAndSplit) {
       {"D:\\Sensors\\GLOBAL", "D:\\Sensors\\", "SAP Lodestar.Gbl", "X"},
       {"\\PRD", "", "\\PRD.P00", ""},
       {"\\\\host\\PRD", "\\\\host\\", "PRD.P00", ""},
+      // '/' splits as '\\' does, whichever comes last.
+      {"../../x/S", "../../x/", "S.P00", ""},
+      {"a\\b/c", "a\\b/", "c.P00", ""},
+      {"a/b\\c", "a/b\\", "c.P00", ""},
+      {"Sensors/GLOBAL", "Sensors/", "SAP Lodestar.Gbl", "X"},
+      {"/PRD", "", "/PRD.P00", ""},
   };
   for (const NameCase& c : cases) {
     ResetRunState();
@@ -122,11 +128,23 @@ struct PrtgCase {
 
 using PrtgSearch = RunRecordTest;
 
+// The file as PowerShell's ">" writes it: UTF-16LE after its mark.
+std::string Utf16LeWithMark(const std::u16string& text) {
+  std::string bytes = "\xFF\xFE";
+  for (char16_t unit : text) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
 // The first argument's directory is dropped in the search.
 TEST_F(PrtgSearch, FindsTheSensorDirectoryOrFails) {
   const std::string exexml = kExeXml;
   const std::string program_files = "drive/Program Files/" + exexml;
   const std::string long_directory(60, 'L');
+  const char program_files_directory[] =
+      "C:\\Program Files\\PRTG Network Monitor\\Custom Sensors\\ExeXml\\";
   const std::string long_path_directory =
       "C:\\" + std::string(55, 'P') + "\\Custom Sensors\\ExeXml\\";
   const PrtgCase cases[] = {
@@ -148,6 +166,15 @@ TEST_F(PrtgSearch, FindsTheSensorDirectoryOrFails) {
       // A line longer than 99 characters arrives in pieces, judged alone.
       {true, std::string(99, 'x') + "C:\\PRTG\n", "drive/PRTG/Custom Sensors/ExeXml/",
        "C:\\PRTG\\Custom Sensors\\ExeXml\\"},
+      // Decoded whole as Notepad, PowerShell and echo write it, before the
+      // 99 characters of a line are judged.
+      {true, "\xEF\xBB\xBF" "C:\\Program Files\r\n", program_files, program_files_directory},
+      {true, Utf16LeWithMark(u"C:\\Program Files\r\n"), program_files, program_files_directory},
+      {true, "C:\\Program Files \t \r\n", program_files, program_files_directory},
+      {true, "C:\\PRTG" + std::string(120, ' ') + "\n", "drive/PRTG/Custom Sensors/ExeXml/",
+       "C:\\PRTG\\Custom Sensors\\ExeXml\\"},
+      {true, Utf16LeWithMark(u"C:\\Pr\u00f6gramme"), "drive/Pr\u00f6gramme/Custom Sensors/ExeXml/",
+       "C:\\Pr\u00f6gramme\\Custom Sensors\\ExeXml\\"},
       // Longer than ProfilePath: the whole path is the one opened.
       {true, "C:\\" + std::string(55, 'P'), "drive/" + std::string(55, 'P') + "/Custom Sensors/ExeXml/",
        long_path_directory.c_str()},

@@ -37,6 +37,16 @@ void SelectGlobalListing() {
   g_run.ProfileName.assign(kSensorListing);
 }
 
+// The last directory separator: Windows takes '/' for one as it takes
+// '\\', so both split, or a name like ../../x/PRD would lead the search
+// out of the sensor directory. Null when there is none.
+const char* LastSeparator(const char* name) {
+  const char* backslash = std::strrchr(name, '\\');
+  const char* slash = std::strrchr(name, '/');
+  if (backslash == nullptr) return slash;
+  return slash != nullptr && slash > backslash ? slash : backslash;
+}
+
 }  // namespace
 
 LocateFault CompleteProfileName() {
@@ -45,12 +55,12 @@ LocateFault CompleteProfileName() {
   return fault;
 }
 
-// A backslash in the first position alone is no directory: the name keeps
+// A separator in the first position alone is no directory: the name keeps
 // it and is opened from the root of the current drive.
 void SplitProfileDirectory() {
   g_run.ProfileDirectory.clear();
   const char* name = g_run.ProfileName.c_str();
-  const char* last = std::strrchr(name, '\\');
+  const char* last = LastSeparator(name);
   if (last != nullptr && last > name) {
     size_t split = static_cast<size_t>(last - name) + 1;
     g_run.ProfileDirectory.assign(name, split);

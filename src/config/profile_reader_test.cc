@@ -122,6 +122,22 @@ TEST_F(ProfileReaderTest, LongLinesArriveInPieces) {
   EXPECT_STREQ(g_run.Profile.Sysnr.c_str(), "00");
 }
 
+// Notepad's mark of a UTF-8 file is no part of the first line, nor of its
+// first piece.
+TEST_F(ProfileReaderTest, AByteOrderMarkReadsAsWithout) {
+  std::vector<std::string> lines = Without("Sysnr");
+  lines.insert(lines.begin(), "\xEF\xBB\xBF" + std::string(159, '-') + "Sysnr......: 42");
+  EXPECT_EQ(Read(lines), "");
+  EXPECT_STREQ(g_run.Profile.Sysnr.c_str(), "42");
+  for (const char* mark : {"\xEF\xBB\xBF", "\xEF\xBB"}) {
+    ResetRunState();
+    lines = CompleteProfile();
+    lines.front() = mark + lines.front();  // Extcompany
+    EXPECT_EQ(Read(lines), mark[2] == '\0' ? "Error 1003: Invalid Parameter(s) at PRD.P00 found..."
+                                           : "");
+  }
+}
+
 TEST_F(ProfileReaderTest, ListingFormReadsOnPastAFault) {
   EXPECT_EQ(Read(CompleteProfile(), ProfileForm::kListing), "");
 

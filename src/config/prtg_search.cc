@@ -1,6 +1,7 @@
 // The search of PRTG's custom-sensor directory for the start file.
+#include <string>
+
 #include "config/locate_steps.h"
-#include "config/text_line.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -24,16 +25,37 @@ bool LooksLikePath(const PrtgPathLine& line) {
   return line[0] == '\\' || line[2] == '\\' || line[1] == ':';
 }
 
+// The blanks and tabs after a path ("echo C:\PRTG > C:\PRTG_Path.Txt"
+// writes one) belong to no directory name, nor does a carriage return left
+// of a line end. A zero byte ends the text.
+std::string WithoutTrailingBlanks(const std::string& line) {
+  std::string text = line.substr(0, line.find('\0'));
+  return text.substr(0, text.find_last_not_of(" \t\r") + 1);
+}
+
+// A line is judged in pieces of 99 characters, each as a line of its own;
+// a piece that looks like a path replaces the directory.
+void JudgeLine(const std::string& line, ConfigPath* directory) {
+  const std::string text = WithoutTrailingBlanks(line);
+  for (size_t at = 0; at < text.size(); at += PrtgPathLine::kCapacity) {
+    PrtgPathLine piece;
+    piece.assign(text.c_str() + at, PrtgPathLine::kCapacity);
+    if (LooksLikePath(piece)) directory->assign(piece);
+  }
+}
+
 // The last line of C:\PRTG_Path.Txt that looks like a path, ending in a
 // backslash (a lone backslash when there is none). False when the file
 // does not open.
 bool ReadPrtgPathFile(ConfigPath* directory) {
-  std::unique_ptr<InputFile> file = OpenConfigFile(kPrtgPathFile);
-  if (file == nullptr) return false;
-  PrtgPathLine line;
-  while (ReadTextLine(*file, &line))
-    if (LooksLikePath(line)) directory->assign(line);
-  file.reset();
+  std::string text;
+  if (!ReadPrtgPathText(kPrtgPathFile, &text)) return false;
+  for (size_t at = 0; at < text.size();) {
+    size_t end = text.find('\n', at);
+    if (end == text.npos) end = text.size();
+    JudgeLine(text.substr(at, end - at), directory);
+    at = end + 1;
+  }
   if (directory->empty() || (*directory)[directory->size() - 1] != '\\')
     directory->append_char('\\');
   return true;

@@ -15,7 +15,7 @@ const char kSensorCut[] = ",Sensor=";
 const char kItemKeyword[] = "Item=";
 
 using SensorPattern = FixedText<kPatternLength>;
-using ParameterPart = FixedText<ListingLine::kCapacity>;
+using ParameterPart = std::string;
 
 // The head followed by the first word of the argument text, filled with
 // blanks; only the first ten characters of the word take part.
@@ -38,12 +38,10 @@ bool Matches(const ListingLine& line, const SensorPattern& pattern) {
 // A text cut at the capacity of ParameterText would change the keywords it
 // carries (channel 12 would read channel 1): false for such a sensor.
 bool TakeParameterText(const ParameterPart& parameters) {
-  ParameterPart text = parameters;
-  size_t cut = text.find(kSensorCut);
-  if (cut != text.npos) text.truncate(cut);
-  text.replace_all(':', ' ');
+  ParameterPart text = parameters.substr(0, parameters.find(kSensorCut));
   if (text.size() > g_run.ParameterText.kCapacity) return false;
-  g_run.ParameterText.assign(text);
+  g_run.ParameterText.assign(text.c_str());
+  g_run.ParameterText.replace_all(':', ' ');
   return true;
 }
 
@@ -58,15 +56,16 @@ void TakeLabelKind(const ListingLine& line) {
                      {",Host", LabelKind::kHost},
                      {",Sid", LabelKind::kSid}};
   for (const auto& label : kLabelKinds)
-    if (line.contains(label.keyword)) g_run.SystemLabels = label.kind;
+    if (line.find(label.keyword) != line.npos) g_run.SystemLabels = label.kind;
 }
 
 // False when the definition does not allocate the sensor to this program
 // or its parameters do not fit.
 bool TakeSensorDefinition(const ListingLine& line, ParameterPart* parameters) {
   parameters->clear();
-  if (line.size() > kParameterStart) parameters->assign(line.c_str() + kParameterStart);
-  if (!parameters->contains(kSensorMarker) || !TakeParameterText(*parameters)) return false;
+  if (line.size() > kParameterStart) parameters->assign(line, kParameterStart);
+  if (parameters->find(kSensorMarker) == parameters->npos || !TakeParameterText(*parameters))
+    return false;
   TakeLabelKind(line);
   return true;
 }
@@ -89,7 +88,7 @@ ListingFault ReadSensorListing() {
   g_run.ItemId.clear();
   ParameterPart parameters;
   ListingLine line;
-  while (ReadTextLine(*file, &line)) {
+  while (ReadWholeLine(*file, &line)) {
     if (Matches(line, systems)) {
       AppendSystemValue(line);
     } else if (Matches(line, definition)) {

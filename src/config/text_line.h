@@ -1,7 +1,10 @@
-// Reading configuration files line by line into fixed buffers: a longer
-// line arrives in pieces, each of which is judged as a line of its own.
+// Reading configuration files line by line: into fixed buffers, where a
+// longer line arrives in pieces, each of which is judged as a line of its
+// own; or whole, for the files whose lines may run to any length.
 #ifndef FERNWATCH_CONFIG_TEXT_LINE_H_
 #define FERNWATCH_CONFIG_TEXT_LINE_H_
+
+#include <string>
 
 #include "fixed_text.h"
 #include "platform/env.h"
@@ -28,6 +31,12 @@ bool ReadTextLine(InputFile& file, FixedText<N>* line, size_t limit = N) {
   StripLineEnd(line);
   return true;
 }
+
+// Reads the next line whole, of any length, and strips the line end as
+// ReadTextLine does. A zero byte ends the line's text: what follows it up
+// to the line end belongs to no line. False, with `line` empty, at the end
+// of the file.
+bool ReadWholeLine(InputFile& file, std::string* line);
 
 }  // namespace fernwatch
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <string>
 
 namespace fernwatch {
 
@@ -60,21 +61,41 @@ class Env {
   virtual ~Env() = default;
 
   // All paths are Windows path texts (backslashes, drive letters).
+  // Only a regular file opens for reading: a directory, a FIFO, a device
+  // or a DOS device name (AUX, COM1, CON, NUL, ..., with any extension)
+  // gives null at once, as a missing file does, so that no such name can
+  // block the run or feed it without end.
   virtual std::unique_ptr<InputFile> OpenText(const char* path) = 0;
   virtual std::unique_ptr<InputFile> OpenRaw(const char* path) = 0;
   // Copies `source` to its end into `path`, replacing `path` in one step so
-  // that a concurrent reader sees the old or the new file whole. Returns
-  // false when the copy cannot be written; `path` is then left as it was.
-  virtual bool ReplaceFile(InputFile& source, const char* path) = 0;
+  // that a concurrent reader sees the old or the new file whole. The copy is
+  // written first to a temporary file beside `path`: while the caller holds
+  // the working directory's lock (`lock` not null), "<path>.tmp", which no
+  // one else writes, after the copies that ended processes left beside
+  // `path` are removed ("<path>.tmp" and the copies of processes no longer
+  // running); without the lock "<path>.<process>.<stamp>.tmp", a name of
+  // this process alone. So no two processes write one file, and no copy of
+  // a process killed during it stays for long. Returns false when the copy
+  // cannot be written (its temporary file is removed); `path` is then left
+  // as it was.
+  virtual bool ReplaceFile(InputFile& source, const char* path, const HeldLock* lock) = 0;
   virtual void RemoveFile(const char* path) = 0;
-  // The size of the file in bytes, or -1 when there is no such file.
+  // The size of the file in bytes, or -1 when there is no such file (or
+  // it is no regular file).
   virtual int64_t FileSize(const char* path) = 0;
+  // Null when the file cannot be opened for appending without waiting.
   virtual std::unique_ptr<LineSink> OpenAppend(const char* path) = 0;
 
   // Takes the lock that every process working in the current working
   // directory shares, waiting for it at most `wait_milliseconds`. Creates
   // no file. Null when the lock was not had in that time, or not at all.
   virtual std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) = 0;
+
+  // The text of the UTF-16LE code units in `bytes` (`size` bytes, low byte
+  // first; a last odd byte is dropped) in the narrow code page in which
+  // path texts are written: the ANSI code page on Windows, UTF-8 elsewhere.
+  // A character that code page lacks becomes '?'.
+  virtual std::string NarrowFromUtf16(const char* bytes, size_t size) = 0;
 
   // Whether a file of this name stands in the program's own directory.
   virtual bool ExistsBesideProgram(const char* name) = 0;

@@ -1,9 +1,14 @@
 // The operating system's Env on POSIX systems. Path texts are mapped as
 // HostPathOf says, and text files are read as Windows text mode reads them,
 // so a configuration written on Windows reads the same here.
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +17,8 @@
 #include "platform/directory_lock.h"
 #include "platform/env.h"
 #include "platform/path_text.h"
+#include "platform/temporary_copy.h"
+#include "platform/utf16_text.h"
 #include "platform/watchdog.h"
 
 namespace fernwatch {
@@ -82,18 +89,64 @@ class PosixLineSink : public LineSink {
   FILE* file_;
 };
 
-// A directory opens under POSIX but is no file the program could read.
-FILE* OpenRegularFile(const char* path_text) {
+// Only a regular file is taken: a directory opens under POSIX but is no
+// file, a FIFO can block the reads for ever and a device (/dev/zero) may
+// never end. O_NONBLOCK keeps the open itself from waiting (a FIFO without
+// a writer); it is cleared again, as it means nothing for a regular file.
+FILE* OpenRegularFile(const char* path_text, int flags, const char* mode) {
   HostPath host;
   if (!MapPath(path_text, &host)) return nullptr;
-  FILE* file = std::fopen(host.c_str(), "rb");
-  if (file == nullptr) return nullptr;
+  int descriptor = open(host.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (descriptor < 0) return nullptr;
   struct stat info;
-  if (fstat(fileno(file), &info) != 0 || S_ISDIR(info.st_mode)) {
-    std::fclose(file);
-    return nullptr;
-  }
+  const int status = fcntl(descriptor, F_GETFL);
+  FILE* file = nullptr;
+  if (fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && status != -1 &&
+      fcntl(descriptor, F_SETFL, status & ~O_NONBLOCK) == 0)
+    file = fdopen(descriptor, mode);
+  if (file == nullptr) close(descriptor);
   return file;
+}
+
+// Whether a process of this id runs: its copy may still be written.
+bool ProcessRuns(unsigned long process) {
+  if (process > static_cast<unsigned long>(INT_MAX)) return false;  // no process id here
+  return kill(static_cast<pid_t>(process), 0) == 0 || errno == EPERM;
+}
+
+// Removes what processes that ended during their copy left beside
+// `target`: the locked copy (the caller holds the lock its writer held) and
+// the copies of processes no longer running.
+void RemoveLeftoverCopies(const HostPath& target) {
+  const char* slash = std::strrchr(target.c_str(), '/');
+  HostPath directory;
+  if (slash != nullptr) directory.assign(target.c_str(), slash - target.c_str() + 1);
+  const char* target_name = slash != nullptr ? slash + 1 : target.c_str();
+  DIR* listing = opendir(directory.empty() ? "." : directory.c_str());
+  if (listing == nullptr) return;
+  while (const dirent* entry = readdir(listing)) {
+    unsigned long process = 0;
+    if (!IsTemporaryCopy(entry->d_name, target_name, &process)) continue;
+    if (process != 0 && ProcessRuns(process)) continue;
+    CopyName leftover(directory.c_str());
+    leftover.append(entry->d_name);
+    unlink(leftover.c_str());
+  }
+  closedir(listing);
+}
+
+// The name in which this process writes its copy. A new file is made: a
+// file or link of that name left in place fails the copy rather than
+// receive it.
+int CreateCopy(const HostPath& target, const HeldLock* lock, CopyName* name) {
+  timespec now;
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  const unsigned long stamp =
+      static_cast<unsigned long>(now.tv_sec * 1000 + now.tv_nsec / 1000000) & 0xFFFFFFFFul;
+  *name = lock != nullptr ? LockedCopyName(target.c_str())
+                          : OwnCopyName(target.c_str(), static_cast<unsigned long>(getpid()), stamp);
+  if (name->size() == name->kCapacity) return -1;
+  return open(name->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }
 
 bool CopyAll(InputFile& source, FILE* target) {
@@ -133,25 +186,23 @@ class PosixEnv : public Env {
   std::unique_ptr<InputFile> OpenText(const char* path) override { return Open(path, true); }
   std::unique_ptr<InputFile> OpenRaw(const char* path) override { return Open(path, false); }
 
-  bool ReplaceFile(InputFile& source, const char* path) override {
+  bool ReplaceFile(InputFile& source, const char* path, const HeldLock* lock) override {
     HostPath target;
     if (!MapPath(path, &target)) return false;
-    FixedText<1100> temporary;
-    temporary.format("%s.XXXXXX", target.c_str());
-    char name[1101];
-    std::memcpy(name, temporary.c_str(), temporary.size() + 1);
-    int descriptor = mkstemp(name);
+    if (lock != nullptr) RemoveLeftoverCopies(target);
+    CopyName name;
+    int descriptor = CreateCopy(target, lock, &name);
     if (descriptor < 0) return false;
     FILE* file = fdopen(descriptor, "wb");
     if (file == nullptr) {
       close(descriptor);
-      unlink(name);
+      unlink(name.c_str());
       return false;
     }
     bool written = CopyAll(source, file);
     written = (std::fclose(file) == 0) && written;
-    if (!written || chmod(name, 0644) != 0 || std::rename(name, target.c_str()) != 0) {
-      unlink(name);
+    if (!written || std::rename(name.c_str(), target.c_str()) != 0) {
+      unlink(name.c_str());
       return false;
     }
     return true;
@@ -165,21 +216,23 @@ class PosixEnv : public Env {
   int64_t FileSize(const char* path) override {
     HostPath host;
     struct stat info;
-    if (!MapPath(path, &host) || stat(host.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
+    if (!MapPath(path, &host) || stat(host.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
       return -1;
     return static_cast<int64_t>(info.st_size);
   }
 
   std::unique_ptr<LineSink> OpenAppend(const char* path) override {
-    HostPath host;
-    if (!MapPath(path, &host)) return nullptr;
-    FILE* file = std::fopen(host.c_str(), "a");
+    FILE* file = OpenRegularFile(path, O_WRONLY | O_APPEND | O_CREAT, "a");
     if (file == nullptr) return nullptr;
     return std::unique_ptr<LineSink>(new PosixLineSink(file));
   }
 
   std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) override {
     return LockCurrentDirectory(wait_milliseconds);
+  }
+
+  std::string NarrowFromUtf16(const char* bytes, size_t size) override {
+    return Utf8FromUtf16(bytes, size);
   }
 
   bool ExistsBesideProgram(const char* name) override {
@@ -234,7 +287,7 @@ class PosixEnv : public Env {
 
  private:
   std::unique_ptr<InputFile> Open(const char* path, bool text) {
-    FILE* file = OpenRegularFile(path);
+    FILE* file = OpenRegularFile(path, O_RDONLY, "rb");
     if (file == nullptr) return nullptr;
     return std::unique_ptr<InputFile>(new PosixInputFile(file, text));
   }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -64,6 +65,25 @@ TEST(SystemEnvTest, LongLinesArriveInPieces) {
   EXPECT_EQ("abc|def|gh\n|", ReadAllLines(*file, 4));
 }
 
+// A FIFO and a device are no files to read: they would block the run or
+// feed it without end. Each is refused at once, as a missing file is.
+TEST(SystemEnvTest, OnlyRegularFilesOpenAndHaveASize) {
+  ScratchDirectory dir;
+  ASSERT_EQ(0, mkfifo("fifo", 0600));
+  std::filesystem::create_symlink("/dev/zero", "zero");
+  std::filesystem::create_symlink("/dev/null", "null");
+  for (const char* name : {"fifo", "zero", "null"}) {
+    EXPECT_FALSE(SystemEnv().OpenText(name)) << name;
+    EXPECT_FALSE(SystemEnv().OpenRaw(name)) << name;
+    EXPECT_EQ(-1, SystemEnv().FileSize(name)) << name;
+  }
+  EXPECT_FALSE(SystemEnv().OpenAppend("fifo")) << "no reader: the open would wait";
+  dir.Write("regular.txt", "line\n");
+  std::filesystem::create_symlink("regular.txt", "link");
+  EXPECT_TRUE(SystemEnv().OpenText("link"));
+  EXPECT_TRUE(SystemEnv().OpenAppend("appended.txt"));
+}
+
 TEST(SystemEnvTest, DirectoriesAndMissingFilesDoNotOpenAndHaveNoSize) {
   ScratchDirectory dir;
   dir.Write("sub\\..\\sub/file.txt", "x");
@@ -83,13 +103,73 @@ TEST(SystemEnvTest, ReplaceFileWritesTheWholeCopy) {
   std::string content(100000, 'x');
   content += "\r\nend";
   dir.Write("SapRfc.PRD", content);
-  dir.Write("SapRfc.ini", "old");
+  std::unique_ptr<HeldLock> lock = SystemEnv().LockWorkingDirectory(0);
+  const HeldLock* const without_and_with[] = {nullptr, lock.get()};
+  for (const HeldLock* held : without_and_with) {
+    dir.Write("SapRfc.ini", "old");
+    auto source = SystemEnv().OpenRaw("SapRfc.PRD");
+    ASSERT_TRUE(source);
+    EXPECT_TRUE(SystemEnv().ReplaceFile(*source, "SapRfc.ini", held));
+    EXPECT_EQ(content, dir.Read("SapRfc.ini"));
+    auto again = SystemEnv().OpenRaw("SapRfc.PRD");
+    EXPECT_FALSE(SystemEnv().ReplaceFile(*again, "no-such-dir\\SapRfc.ini", held));
+  }
+}
+
+std::set<std::string> FilesIn(const std::string& directory) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(directory))
+    names.insert(entry.path().filename().string());
+  return names;
+}
+
+// The id of a process that has ended.
+pid_t EndedProcess() {
+  pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return child;
+}
+
+// A process killed during its copy leaves its temporary file; one that
+// holds the lock removes those of ended processes, and never a file that
+// is no such copy or the copy of a process still running. A failed copy
+// leaves nothing.
+TEST(SystemEnvTest, TemporaryCopiesDoNotPileUp) {
+  ScratchDirectory dir;
+  dir.Write("SapRfc.PRD", "DEST=PRD\r\n");
+  const std::string ended = std::to_string(EndedProcess());
+  const std::string running = std::to_string(getpid());
+  const std::set<std::string> leftovers = {"SapRfc.ini.tmp", "SapRfc.ini." + ended + ".0.tmp"};
+  const std::set<std::string> others = {
+      "SapRfc.ini.old", "SapRfc.ini.12.tmp", "SapRfc.ini." + ended + ".1.tmp.x",
+      "SapRfc.ini.0." + ended + ".tmp", "SapRfc.ini." + running + ".7.tmp",
+      "SapRfc.ini.0" + ended + ".1.tmp", "sapRfc.ini.tmp"};
+  for (const std::string& name : leftovers) dir.Write(name, "left");
+  for (const std::string& name : others) dir.Write(name, "kept");
+  std::unique_ptr<HeldLock> lock = SystemEnv().LockWorkingDirectory(0);
+
   auto source = SystemEnv().OpenRaw("SapRfc.PRD");
-  ASSERT_TRUE(source);
-  EXPECT_TRUE(SystemEnv().ReplaceFile(*source, "SapRfc.ini"));
-  EXPECT_EQ(content, dir.Read("SapRfc.ini"));
-  auto again = SystemEnv().OpenRaw("SapRfc.PRD");
-  EXPECT_FALSE(SystemEnv().ReplaceFile(*again, "no-such-dir\\SapRfc.ini"));
+  EXPECT_TRUE(SystemEnv().ReplaceFile(*source, "SapRfc.ini", nullptr));
+  std::set<std::string> expected = others;
+  expected.insert(leftovers.begin(), leftovers.end());
+  expected.insert({"SapRfc.PRD", "SapRfc.ini"});
+  EXPECT_EQ(expected, FilesIn(dir.path())) << "without the lock nothing is removed";
+
+  source = SystemEnv().OpenRaw("SapRfc.PRD");
+  EXPECT_TRUE(SystemEnv().ReplaceFile(*source, "SapRfc.ini", lock.get()));
+  for (const std::string& name : leftovers) expected.erase(name);
+  EXPECT_EQ(expected, FilesIn(dir.path()));
+  EXPECT_EQ("DEST=PRD\r\n", dir.Read("SapRfc.ini"));
+
+  std::filesystem::remove("SapRfc.ini");
+  std::filesystem::create_directory("SapRfc.ini");  // the copy cannot take its place
+  const HeldLock* const without_and_with[] = {nullptr, lock.get()};
+  for (const HeldLock* held : without_and_with) {
+    source = SystemEnv().OpenRaw("SapRfc.PRD");
+    EXPECT_FALSE(SystemEnv().ReplaceFile(*source, "SapRfc.ini", held));
+    EXPECT_EQ(expected, FilesIn(dir.path())) << "the failed copy is removed";
+  }
 }
 
 bool LockIsFree() { return SystemEnv().LockWorkingDirectory(0) != nullptr; }

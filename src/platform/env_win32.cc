@@ -1,16 +1,20 @@
 // The operating system's Env on Windows: path texts are used as they stand,
 // text files are read in the C runtime's text mode, and standard output is
 // the console stream in text mode (LF written as CR LF).
+#include <io.h>
 #include <windows.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <string>
 
 #include "fixed_text.h"
 #include "platform/directory_lock.h"
 #include "platform/env.h"
+#include "platform/temporary_copy.h"
 #include "platform/watchdog.h"
 
 namespace fernwatch {
@@ -60,6 +64,34 @@ class WinLineSink : public LineSink {
   FILE* file_;
 };
 
+// A DOS device name (AUX, COM1, CON, NUL, CONIN$, ..., with or without an
+// extension, in any directory) names a device, not a file: its full path
+// begins with \\.\. Opening a serial port may wait for its line, so such a
+// name is refused before any open. A path that has no full path names
+// nothing either.
+bool NamesDevice(const char* path) {
+  const DWORD needed = GetFullPathNameA(path, 0, nullptr, nullptr);
+  if (needed == 0) return true;
+  std::string full(needed, '\0');
+  const DWORD length = GetFullPathNameA(path, needed, &full[0], nullptr);
+  if (length == 0 || length >= needed) return true;
+  return full.compare(0, 4, "\\\\.\\") == 0;
+}
+
+// Only a file on a disk is read: a device or a pipe opened by another name
+// may block the reads for ever or never end.
+FILE* OpenRegularFile(const char* path, const char* mode) {
+  if (NamesDevice(path)) return nullptr;
+  FILE* file = std::fopen(path, mode);
+  if (file == nullptr) return nullptr;
+  HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  if (GetFileType(handle) != FILE_TYPE_DISK) {
+    std::fclose(file);
+    return nullptr;
+  }
+  return file;
+}
+
 bool WriteAll(HANDLE file, InputFile& source) {
   char chunk[8192];
   size_t count;
@@ -84,6 +116,42 @@ bool MoveIntoPlace(const char* from, const char* to) {
   return false;
 }
 
+// Whether a process of this id runs: its copy may still be written.
+bool ProcessRuns(unsigned long process) {
+  HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(process));
+  if (handle == nullptr) return GetLastError() == ERROR_ACCESS_DENIED;
+  const bool runs = WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
+  CloseHandle(handle);
+  return runs;
+}
+
+// Removes what processes that ended during their copy left beside `path`:
+// the locked copy (the caller holds the lock its writer held) and the
+// copies of processes no longer running. A copy still open cannot be
+// removed in any case.
+void RemoveLeftoverCopies(const char* path) {
+  const char* separator = std::strrchr(path, '\\');
+  const char* slash = std::strrchr(path, '/');
+  if (slash != nullptr && (separator == nullptr || slash > separator)) separator = slash;
+  CopyName directory;
+  if (separator != nullptr) directory.assign(path, separator - path + 1);
+  const char* target_name = separator != nullptr ? separator + 1 : path;
+  CopyName pattern(path);
+  pattern.append(".*");
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    unsigned long process = 0;
+    if (!IsTemporaryCopy(found.cFileName, target_name, &process)) continue;
+    if (process != 0 && ProcessRuns(process)) continue;
+    CopyName leftover(directory.c_str());
+    leftover.append(found.cFileName);
+    DeleteFileA(leftover.c_str());
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
 uint64_t HundredNanoseconds(const FILETIME& time) {
   return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
@@ -93,10 +161,12 @@ class WinEnv : public Env {
   std::unique_ptr<InputFile> OpenText(const char* path) override { return Open(path, "r"); }
   std::unique_ptr<InputFile> OpenRaw(const char* path) override { return Open(path, "rb"); }
 
-  bool ReplaceFile(InputFile& source, const char* path) override {
-    FixedText<1100> temporary;
-    temporary.format("%s.%lu.%lu.tmp", path, static_cast<unsigned long>(GetCurrentProcessId()),
-                     static_cast<unsigned long>(GetTickCount()));
+  bool ReplaceFile(InputFile& source, const char* path, const HeldLock* lock) override {
+    if (lock != nullptr) RemoveLeftoverCopies(path);
+    const CopyName temporary =
+        lock != nullptr ? LockedCopyName(path)
+                        : OwnCopyName(path, static_cast<unsigned long>(GetCurrentProcessId()),
+                                      static_cast<unsigned long>(GetTickCount()));
     if (temporary.size() == temporary.kCapacity) return false;
     HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -129,6 +199,21 @@ class WinEnv : public Env {
 
   std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) override {
     return LockCurrentDirectory(wait_milliseconds);
+  }
+
+  std::string NarrowFromUtf16(const char* bytes, size_t size) override {
+    std::wstring wide(size / 2, L'\0');
+    for (size_t i = 0; i < wide.size(); ++i)
+      wide[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                     static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    // The API counts in int; no text the probe reads comes near that.
+    const int units = wide.size() < INT_MAX ? static_cast<int>(wide.size()) : INT_MAX;
+    const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), units, nullptr, 0, nullptr,
+                                           nullptr);
+    if (length <= 0) return std::string();
+    std::string narrow(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), units, &narrow[0], length, nullptr, nullptr);
+    return narrow;
   }
 
   bool ExistsBesideProgram(const char* name) override {
@@ -190,7 +275,7 @@ class WinEnv : public Env {
 
  private:
   std::unique_ptr<InputFile> Open(const char* path, const char* mode) {
-    FILE* file = std::fopen(path, mode);
+    FILE* file = OpenRegularFile(path, mode);
     if (file == nullptr) return nullptr;
     return std::unique_ptr<InputFile>(new WinInputFile(file));
   }

@@ -43,20 +43,30 @@ RFC_HANDLE OpenWithConnectionString() {
   return handle;
 }
 
+// The destination's own library configuration, "SapRfc.<destination>" in
+// the working directory; null when there is none. A destination holding a
+// directory or drive separator names no such file: "SapRfc.\..\x" would
+// copy a file from elsewhere into SapRfc.ini.
+std::unique_ptr<InputFile> OpenOwnConfiguration(const FixedText<11>& destination) {
+  for (char separator : {'\\', '/', ':'})
+    if (destination.find_char(separator) != destination.npos) return nullptr;
+  FixedText<18> name("SapRfc.");
+  name.append(destination);
+  return CurrentEnv().OpenRaw(name.c_str());
+}
+
 // The logon of the current system, with the records or through its own
 // library configuration.
 RFC_HANDLE LogOn(ResultWriter& writer) {
   RFC_OPTIONS* options = FillConnectionRecords();
 
-  FixedText<18> own_configuration("SapRfc.");
-  own_configuration.append(g_run.Profile.Destination);
-  std::unique_ptr<InputFile> source = CurrentEnv().OpenRaw(own_configuration.c_str());
+  std::unique_ptr<InputFile> source = OpenOwnConfiguration(g_run.Profile.Destination);
   if (!source) return OpenWithOptions(options);
 
   writer.PrintDestinationFile(g_run.Profile.Destination.c_str());
   std::unique_ptr<HeldLock> lock =
       CurrentEnv().LockWorkingDirectory(BudgetLeftMilliseconds(kSapRfcLockWaitMilliseconds));
-  bool copied = CurrentEnv().ReplaceFile(*source, "SapRfc.ini");
+  bool copied = CurrentEnv().ReplaceFile(*source, "SapRfc.ini", lock.get());
   source.reset();
   if (!copied) return 0;
   return OpenWithConnectionString();  // the lock goes when the open is done

@@ -99,6 +99,22 @@ TEST_F(OpenConnectionTest, DestinationFileBecomesSapRfcIniAndTheStringIsUsed) {
   }
 }
 
+// A destination holding a directory or drive separator names no file of
+// its own: the records are used, whatever such a name would reach.
+TEST_F(OpenConnectionTest, DestinationWithSeparatorsNamesNoFile) {
+  dir_.Write("sub/SapRfc.PRD", "DEST=PRD ASHOST=prdhost SYSNR=00\n");
+  dir_.Write("SapRfc.x/y", "DEST=PRD ASHOST=prdhost SYSNR=00\n");
+  for (const char* destination : {"x/y", "x\\y", ".\\..\\sub\\", "C:PRD"}) {
+    dir_.Write("journal.txt", "");
+    g_run.Profile.Destination.assign(destination);
+    EXPECT_NE(0u, OpenConnection(*writer_)) << destination;
+    EXPECT_EQ(0u, Journal().find("RfcOpen mode=0")) << Journal();
+    CloseConnection();
+  }
+  EXPECT_EQ("", env_.output);
+  EXPECT_FALSE(dir_.Exists("SapRfc.ini"));
+}
+
 // Whether the copy cannot be written or cannot replace the old file, no
 // connection is opened with a configuration that is not the destination's.
 TEST_F(OpenConnectionTest, NoOpenWhenSapRfcIniCannotBeWritten) {

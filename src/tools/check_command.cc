@@ -1,5 +1,6 @@
 #include <type_traits>
 
+#include "config/config_path.h"
 #include "config/profile_check.h"
 #include "platform/console.h"
 #include "platform/env.h"
@@ -22,7 +23,7 @@ ProfileNameText ProfileNameOf(const char* path) {
 }  // namespace
 
 int CheckCommand(const char* path) {
-  std::unique_ptr<InputFile> file = CurrentEnv().OpenText(path);
+  std::unique_ptr<InputFile> file = OpenConfigFile(path);
   if (file == nullptr) {
     FixedText<255> reason("cannot read the profile ");
     reason.append(path);

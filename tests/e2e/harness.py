@@ -18,6 +18,7 @@ each test unless FERNWATCH_E2E_KEEP is set in the environment.
 import functools
 import os
 import shutil
+import subprocess
 import tempfile
 import unittest
 import xml.parsers.expat
@@ -265,6 +266,17 @@ class FernwatchCase(unittest.TestCase):
         designated = [name for name in FRONTENDS
                       if os.path.exists(os.path.join(program_dir, name + ".Frontend"))]
         return not designated or designated[-1] not in _TEXT_FRONTENDS
+
+    def start_program(self, *args):
+        """Starts the probe with `args` in the test's directory and returns
+        the process (its output is dropped) without waiting for it."""
+        program = os.path.join(self.bin_dir, program_file(PROGRAM))
+        argv, env = [program] + list(args), None
+        if self.windows:
+            argv = [self.prefix.loader, self.prefix.windows_path(program)] + list(args)
+            env = self.prefix.environment()
+        return subprocess.Popen(argv, cwd=self.work_dir, env=env, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def run_profile_tool(self, *args, cwd=None, stdin=b""):
         return self._run(PROFILE_TOOL, args, cwd, None, stdin)

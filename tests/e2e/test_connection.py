@@ -192,6 +192,23 @@ class ConnectionTest(harness.FernwatchCase):
                     'RfcOpenEx "CLIENT=100 USER=MONITOR PASSWD=secret LANG=D DEST=PRD"'])
                 self.assertEqual(self.saprfc_files(), ["SapRfc.ini"])
 
+    def test_destination_with_separators_names_no_file(self):
+        # SapRfc.\..\..\abcd would reach the file abcd two directories up;
+        # such a destination logs on with the records instead.
+        destination = r"\..\..\abcd"
+        self.write_profile(r"w\PRD.P00", Destination=destination)
+        self.write_lines(r"w\RfcSim.ini", landscape.system(rows=landscape.WORKED_EXAMPLE) +
+                         landscape.library(JOURNAL))
+        self.write_bytes("abcd", saprfc_entry(destination))
+        if not self.windows:
+            os.mkdir(self.path("w/SapRfc."))  # so that the host resolves the name as Windows does
+        result = self.run_program("PRD", "USERS", cwd="w")
+        self.assertOutput(result, ok_document().replace("(PRD)", "(%s)" % destination), 0)
+        opens = [line for line in self.read_bytes(r"w\j.txt").decode().splitlines()
+                 if line.startswith("RfcOpen")]
+        self.assertEqual(opens, [open_line().replace('"PRD"', '"%s"' % destination)])
+        self.assertFalse(os.path.exists(self.path(r"w\SapRfc.ini")))
+
     def test_saprfc_ini_that_cannot_be_written(self):
         # No connection is tried without the destination's configuration.
         self.prepare()
@@ -201,6 +218,31 @@ class ConnectionTest(harness.FernwatchCase):
         self.assertOutput(result, open_failed(), 2, stderr=saprfc_line())
         self.assertEqual(self.journal("RfcOpen"), [])
         self.assertEqual(self.saprfc_files(), ["SapRfc.ini"])
+
+    def test_copies_of_killed_polls_do_not_pile_up(self):
+        # A poll killed during its copy of SapRfc.<destination> leaves its
+        # temporary file; the next poll that holds the lock removes such
+        # files of ended processes, and never another file.
+        self.prepare()
+        self.write_bytes("SapRfc.PRD", saprfc_entry(filler=b"; filler line\r\n" * 3000000))
+        kept = ["SapRfc.ini.old", "SapRfc.ini.12.tmp", "SapRfc.ini.tmp.x"]
+        for name in kept:
+            self.write_bytes(name, b"left")
+        for _ in range(3):
+            poll = self.start_program("PRD", "USERS")
+            try:
+                while "SapRfc.ini.tmp" not in self.saprfc_files() and poll.poll() is None:
+                    time.sleep(0.001)
+            finally:
+                poll.kill()
+                poll.wait()
+        self.assertIn("SapRfc.ini.tmp", self.saprfc_files(), "killed during its copy")
+        # The copy of a poll that went on without the lock, by a process
+        # id that no process has.
+        self.write_bytes("SapRfc.ini.4000000.1234.tmp", b"left")
+        self.write_bytes("SapRfc.PRD", saprfc_entry())
+        self.assertOutput(self.run_program("PRD", "USERS"), saprfc_line() + ok_document(), 0)
+        self.assertEqual(self.saprfc_files(), sorted(["SapRfc.ini"] + kept))
 
     def test_saprfc_ini_is_replaced_whole(self):
         # Another poll reading SapRfc.ini while runs of two destinations

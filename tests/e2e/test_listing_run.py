@@ -316,25 +316,32 @@ class ListingFileErrorTest(ListingCase):
 
 
 class BadInputTest(ListingCase):
-    def test_long_lines_arrive_in_pieces(self):
-        # Each piece of 199 characters is judged as a line; a name longer
-        # than a profile name holds opens nothing, not the cut name.
+    def test_every_system_of_a_long_listing_is_polled(self):
+        # 5,000 systems, 25 or 200 to a line, in both listing files (under
+        # Wine 1,000: it looks up each name in a folder of 5,000 files
+        # slowly, which says nothing of the program). Lines are read whole:
+        # the tail of a long line is no system line, and a name longer than
+        # a profile name holds opens nothing, not the cut name.
+        names = ["S%04d.P00" % n for n in range(1000 if self.windows else 5000)]
         long_name = "A" * 100 + ".P00"
-        self.write_systems(["PRD.P00", "QAS.P00"])
-        self.write_profile(long_name[:63])
-        self.write_listing(PARAMETERS + "," + "z" * 5000, [long_name], [
-            "x" * 5000, gsng(entries(["PRD.P00"] * 625)), gsng("DEV.P00#"),
-            "y" * 199 + gsng("QAS.P00#")])
-        self.assertRun(self.run_program("GLOBAL", "users"), expected_run(
-            [long_name] + ["PRD.P00"] * 22 + ["PRDDEV.P00", "QAS.P00"]))
-
-    def test_system_list_keeps_whole_entries_only(self):
-        self.write_systems(["PRD.P00", "QAS.P00"])
-        names = ["PRD.P00"] + ["Z.P00"] * 400 + ["QAS.P00"]
-        self.write_lines("SAP Lodestar.Gbl", [gsng(name + "#") for name in names] +
-                         [gsnx(PARAMETERS)])
-        self.assertRun(self.run_program("GLOBAL", "users"),
-                       expected_run(["PRD.P00"] + ["Z.P00"] * 339))
+        profile = self.read_bytes(self.write_profile(names[0]))
+        for name in names[1:] + [long_name[:63]]:
+            self.write_bytes(name, profile)
+        self.write_lines("RfcSim.ini", landscape.system(rows=landscape.WORKED_EXAMPLE))
+        listed = names[:500] + [long_name] + names[500:]
+        values, at = [], 0
+        while at < len(listed):
+            count = 25 if len(values) % 2 == 0 else 200
+            values.append(entries(listed[at:at + count]))
+            at += count
+        expected = "\n<Prtg>\n\n" + "".join(channel("1: " + name, "17") for name in names)
+        expected += summary((len(listed), len(names), 0))
+        tail = ["x" * 5000, "y" * 199 + gsng("QAS.P00#")]
+        self.write_lines("Lodestar.Prf", ["# Gsng: USERS       " + v for v in values] + tail)
+        self.assertRun(self.run_program("PRD", "users", "ITEM=dialog:users"), expected)
+        self.write_lines("SAP Lodestar.Gbl", [gsng(v) for v in values] + tail +
+                         [gsnx(PARAMETERS + "," + "z" * 5000)])
+        self.assertRun(self.run_program("GLOBAL", "users"), expected)
 
     def test_binary_content(self):
         # A Ctrl-Z ends a text file, as Windows text mode reads it.

@@ -3,6 +3,7 @@ directory, and in PRTG mode the search through C:\\PRTG_Path.Txt and the
 PRTG custom-sensor directories on the current drive."""
 
 import os
+import shutil
 
 import harness
 
@@ -41,6 +42,19 @@ class PrtgSearchTest(harness.FernwatchCase):
         self.write_profile("PRD.P00")
         self.assertErrorDocument(self.run_program("PRD"), PATH_USAGE)
 
+    def test_a_slash_splits_off_a_directory_too(self):
+        # Whatever its separator, the first argument's directory is dropped:
+        # it cannot lead the search out of the sensor directory.
+        self.write_profile(r"secret\S.P00")
+        argument = "secret/S"
+        if self.windows:
+            self.write_lines(r"C:\PRTG_Path.Txt", [r"C:\Program Files"])
+            below_drive = os.path.relpath(self.dir, self.prefix.drive_c).replace(os.sep, "/")
+            argument = "../../../../%s/secret/S" % below_drive
+        for given in (argument, argument.replace("/", "\\")):
+            with self.subTest(given=given):
+                self.assertErrorDocument(self.run_program(given, "USERS"), missing("S.P00"))
+
     @harness.windows_only
     def test_found_through_prtg_path_file(self):
         # The file may name the parent of the PRTG installation, the
@@ -70,6 +84,25 @@ class PrtgSearchTest(harness.FernwatchCase):
         self.assertConnectionTried(self.run_program("PRD"))
         self.write_lines(r"C:\PRTG_Path.Txt", ["x" * 98 + r"C:\Program Files"])
         self.assertErrorDocument(self.run_program("PRD"), missing("PRD.P00"))
+
+    @harness.windows_only
+    def test_prtg_path_file_as_windows_tools_write_it(self):
+        # Notepad's UTF-8 with its mark, PowerShell's UTF-16LE (its ">"),
+        # echo's blank before ">", tabs: each names its folder, in the ANSI
+        # code page.
+        umlaut = "Pr\u00f6gramme"
+        self.addCleanup(shutil.rmtree, self.path("C:\\" + umlaut), True)
+        for folder in ("Program Files", umlaut):
+            self.write_profile("C:\\%s\\%s\\PRD.P00" % (folder, EXEXML))
+        for name, content in (
+                ("UTF-8", b"\xef\xbb\xbfC:\\Program Files\r\n"),
+                ("UTF-16LE", ("\ufeffC:\\%s\r\n" % umlaut).encode("utf-16-le")),
+                ("ANSI", ("C:\\%s\r\n" % umlaut).encode("cp1252")),
+                ("echo", b"C:\\Program Files \r\n"),
+                ("tabs", b"C:\\Program Files\t \t" + b" " * 100 + b"\r\n")):
+            with self.subTest(name):
+                self.write_bytes(r"C:\PRTG_Path.Txt", content)
+                self.assertConnectionTried(self.run_program("PRD"))
 
     @harness.windows_only
     def test_prtg_path_file_excludes_the_builtin_directories(self):

@@ -166,6 +166,15 @@ class ProfileToolTest(harness.FernwatchCase):
         self.designate_frontend("Tessiva")
         self.assertErrorDocument(self.run_program("PRD"), wrong_password())
 
+    def test_byte_order_mark_of_notepad(self):
+        # Notepad's UTF-8 begins with a mark that is no part of the first
+        # line (here the Extcompany line), for a run and for check alike.
+        lines = profiles.profile_lines(profiles.encode("secret"))
+        self.write_bytes("PRD.P00", b"\xef\xbb\xbf" + "".join(l + "\r\n" for l in lines).encode())
+        self.assertOutput(self.run_profile_tool("check", "PRD.P00"), "OK\n", 0)
+        self.designate_frontend("Tessiva")
+        self.assertConnectionTried(self.run_program("PRD"))
+
     def test_check_reports_the_runs_message_by_file_name(self):
         self.write_profile(r"Sensors\QAS.P00", User=None)
         result = self.run_profile_tool("check", r"Sensors\QAS.P00")

@@ -74,9 +74,9 @@ std::unique_ptr<InputFile> FakeEnv::OpenRaw(const char* path) {
   if (failures_->open) return nullptr;
   return Watched(files_.OpenRaw(Mapped(path).c_str()));
 }
-bool FakeEnv::ReplaceFile(InputFile& source, const char* path) {
+bool FakeEnv::ReplaceFile(InputFile& source, const char* path, const HeldLock* lock) {
   if (failures_->write || failures_->replace) return false;
-  return files_.ReplaceFile(source, Mapped(path).c_str());
+  return files_.ReplaceFile(source, Mapped(path).c_str(), lock);
 }
 void FakeEnv::RemoveFile(const char* path) { files_.RemoveFile(Mapped(path).c_str()); }
 int64_t FakeEnv::FileSize(const char* path) { return files_.FileSize(Mapped(path).c_str()); }

@@ -49,12 +49,15 @@ class FakeEnv : public Env {
   std::unique_ptr<InputFile> OpenText(const char* path) override;
   std::unique_ptr<InputFile> OpenRaw(const char* path) override;
   // False, with `path` as it was, when `write` or `replace` fails.
-  bool ReplaceFile(InputFile& source, const char* path) override;
+  bool ReplaceFile(InputFile& source, const char* path, const HeldLock* lock) override;
   void RemoveFile(const char* path) override;
   int64_t FileSize(const char* path) override;
   std::unique_ptr<LineSink> OpenAppend(const char* path) override;
   // The backing Env's lock, or null at once when `lock` fails.
   std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) override;
+  std::string NarrowFromUtf16(const char* bytes, size_t size) override {
+    return files_.NarrowFromUtf16(bytes, size);
+  }
   bool ExistsBesideProgram(const char* name) override;
   ClockTime LocalTime() override { return clock; }
   int64_t ProcessMilliseconds() override { return process_milliseconds; }

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/utf16_text.h"
+
 namespace fernwatch {
 namespace {
 
@@ -91,7 +93,7 @@ std::unique_ptr<InputFile> MemoryEnv::OpenRaw(const char* path) {
   return std::unique_ptr<InputFile>(new MemoryFile(file->second, false));
 }
 
-bool MemoryEnv::ReplaceFile(InputFile& source, const char* path) {
+bool MemoryEnv::ReplaceFile(InputFile& source, const char* path, const HeldLock* lock) {
   std::string copy;
   char chunk[4096];
   size_t count;
@@ -105,6 +107,10 @@ void MemoryEnv::RemoveFile(const char* path) { files.erase(path); }
 std::unique_ptr<LineSink> MemoryEnv::OpenAppend(const char* path) {
   files[path];  // opened for appending: there from now on
   return std::unique_ptr<LineSink>(new MemorySink(&files, path));
+}
+
+std::string MemoryEnv::NarrowFromUtf16(const char* bytes, size_t size) {
+  return Utf8FromUtf16(bytes, size);
 }
 
 bool MemoryEnv::ExistsBesideProgram(const char* name) { return beside_program.count(name) > 0; }

@@ -29,7 +29,8 @@ class MemoryEnv : public Env {
   // no file of that name.
   std::unique_ptr<InputFile> OpenText(const char* path) override;
   std::unique_ptr<InputFile> OpenRaw(const char* path) override;
-  bool ReplaceFile(InputFile& source, const char* path) override;
+  // Written whole at once: no temporary file, so the lock plays no part.
+  bool ReplaceFile(InputFile& source, const char* path, const HeldLock* lock) override;
   void RemoveFile(const char* path) override;
   // The length of the content in `files`, -1 for a name not there.
   int64_t FileSize(const char* path) override;
@@ -37,6 +38,8 @@ class MemoryEnv : public Env {
   std::unique_ptr<HeldLock> LockWorkingDirectory(int wait_milliseconds) override;
   // Lines written go to the end of the file in `files` at once.
   std::unique_ptr<LineSink> OpenAppend(const char* path) override;
+  // UTF-8, as the POSIX systems' Env gives it.
+  std::string NarrowFromUtf16(const char* bytes, size_t size) override;
   bool ExistsBesideProgram(const char* name) override;
   ClockTime LocalTime() override { return clock; }
   int64_t ProcessMilliseconds() override { return 0; }
