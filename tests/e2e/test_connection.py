@@ -241,7 +241,7 @@ class ConnectionTest(harness.FernwatchCase):
         # id that no process has.
         self.write_bytes("SapRfc.ini.4000000.1234.tmp", b"left")
         self.write_bytes("SapRfc.PRD", saprfc_entry())
-        self.assertOutput(self.run_program("PRD", "USERS"), saprfc_line() + ok_document(), 0)
+        self.assertOutput(self.run_program("PRD", "USERS"), ok_document(), 0, stderr=saprfc_line())
         self.assertEqual(self.saprfc_files(), sorted(["SapRfc.ini"] + kept))
 
     def test_saprfc_ini_is_replaced_whole(self):
