@@ -160,6 +160,7 @@ RFC_RC Call(RFC_HANDLE handle, rfc_char_t* function, RFC_PARAMETER* exporting, R
   connection->pending = PendingCall();
   WaitMilliseconds(connection->system.delay_ms);
   if (const Fault* fault = CallFault(*connection, name)) {
+    if (fault->kind == FaultKind::kHang) WaitForever();
     if (fault->kind == FaultKind::kFailure) return Failure(operation, fault->text);
     if (fault->kind == FaultKind::kHandler) {
       std::string text = fault->text.empty() ? "RfcCall" : fault->text;
@@ -211,6 +212,8 @@ int LastError(RFC_ERROR_INFO* error_info) {
 
 void Close(RFC_HANDLE handle) {
   Journal("RfcClose " + std::to_string(handle));
+  Connection* connection = FindConnection(handle);
+  if (connection != nullptr && CallFault(*connection, "close") != nullptr) WaitForever();
   TheState().connections.erase(handle);
 }
 

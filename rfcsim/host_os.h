@@ -9,6 +9,9 @@ namespace rfcsim {
 // Waits `milliseconds`; returns at once for 0 or less.
 void WaitMilliseconds(int milliseconds);
 
+// Never returns: a system that does not answer at all.
+[[noreturn]] void WaitForever();
+
 }  // namespace rfcsim
 
 #endif  // FERNWATCH_RFCSIM_HOST_OS_H_

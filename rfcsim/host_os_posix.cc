@@ -11,4 +11,8 @@ void WaitMilliseconds(int milliseconds) {
   }
 }
 
+void WaitForever() {
+  for (;;) WaitMilliseconds(60 * 1000);
+}
+
 }  // namespace rfcsim

@@ -8,4 +8,8 @@ void WaitMilliseconds(int milliseconds) {
   if (milliseconds > 0) Sleep(static_cast<DWORD>(milliseconds));
 }
 
+void WaitForever() {
+  for (;;) WaitMilliseconds(60 * 1000);
+}
+
 }  // namespace rfcsim

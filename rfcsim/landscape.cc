@@ -129,6 +129,9 @@ bool LandscapeReader::ReadNumberKey(const std::string& key, const std::string& v
   } else if (key == "DELAY") {
     if (!ParseNumber(value, 600000, &number)) return false;
     system.delay_ms = static_cast<int>(number);
+  } else if (key == "OPENDELAY") {
+    if (!ParseNumber(value, 600000, &number)) return false;
+    system.open_delay_ms = static_cast<int>(number);
   } else {
     return false;
   }
@@ -182,7 +185,12 @@ bool LandscapeReader::ReadSystemFault(const std::string& value) {
   fault.point = words[0];
   std::string how = ToUpper(words[1]);
   bool open = EqualsIgnoringCase(fault.point, "open");
-  if (how == "HANDLER") {
+  bool close = EqualsIgnoringCase(fault.point, "close");
+  if (how == "HANG") {
+    fault.kind = FaultKind::kHang;
+  } else if (close) {
+    return false;  // a close only hangs
+  } else if (how == "HANDLER") {
     fault.kind = FaultKind::kHandler;
   } else if (open && how == "REFUSED") {
     fault.kind = FaultKind::kRefused;

@@ -18,10 +18,11 @@ enum class FaultKind {
   kSysException,  // call: SYSTEM_FAILURE
   kFailure,       // call: RfcCall itself fails
   kReturnCode,    // call: RfcReceive returns `code`
+  kHang,          // open, call or close: never returns
 };
 
 struct Fault {
-  std::string point;  // "open" or a function module name, as written
+  std::string point;  // "open", "close" or a function module name, as written
   FaultKind kind = FaultKind::kRefused;
   std::string exception;  // kException
   int code = 0;           // kReturnCode
@@ -53,7 +54,8 @@ struct SimSystem {
   std::string opsys;
   std::string release;
   int cpus = 1;
-  int delay_ms = 0;
+  int delay_ms = 0;       // before every call answers
+  int open_delay_ms = 0;  // before an open of it answers
   std::vector<SimTable> tables;
   std::vector<Fault> faults;
 };

@@ -65,6 +65,7 @@ TEST(LandscapeTest, NamesTheLinesItCannotRead) {
       "raw = no bar",         "table = TWO WORDS",    "fail = open",
       "fail = open exception X", "fail = FM refused", "fail = FM rc",
       "fail = FM rc many",    "fail = FM exception",  "client =",
+      "fail = close failure", "opendelay = 600001",
   };
   for (const char* line : bad_keys) text += std::string(line) + "\n";
   text += "[library]\nfail = ItCreate\nfail = ItFill X\nfail = ItCreate A B\ntrace = maybe\n"
@@ -91,10 +92,12 @@ TEST(LandscapeTest, ReadsFaults) {
       "fail = GET_CPU_ALL exception NOT_FOUND with a text\n"
       "fail = RFC_SYSTEM_INFO rc 7\n"
       "fail = X sysexception\n"
-      "fail = X failure broken pipe\n");
+      "fail = X failure broken pipe\n"
+      "fail = open hang\n"
+      "fail = Close HANG\n");
   ASSERT_TRUE(landscape.unreadable.empty());
   const std::vector<Fault>& faults = landscape.systems[0].faults;
-  ASSERT_EQ(faults.size(), 6u);
+  ASSERT_EQ(faults.size(), 8u);
   EXPECT_EQ(faults[0].kind, FaultKind::kRefused);
   EXPECT_EQ(faults[0].text, "");
   EXPECT_EQ(faults[1].kind, FaultKind::kHandler);
@@ -107,6 +110,9 @@ TEST(LandscapeTest, ReadsFaults) {
   EXPECT_EQ(faults[4].kind, FaultKind::kSysException);
   EXPECT_EQ(faults[5].kind, FaultKind::kFailure);
   EXPECT_EQ(faults[5].text, "broken pipe");
+  EXPECT_EQ(faults[6].kind, FaultKind::kHang);
+  EXPECT_EQ(faults[7].kind, FaultKind::kHang);
+  EXPECT_EQ(faults[7].point, "Close");
 }
 
 TEST(LandscapeTest, ReadsTheLibrarySection) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "rfcsim/landscape_file.h"
+#include "rfcsim/host_os.h"
 #include "rfcsim/library_calls.h"
 #include "rfcsim/records.h"
 #include "rfcsim/routes.h"
@@ -86,7 +87,9 @@ RFC_HANDLE OpenSystem(const OpenRequest& request) {
     if (system == nullptr && Reaches(candidate, request.route)) system = &candidate;
   }
   if (system == nullptr) return RefuseUnreached(request, "");
+  WaitMilliseconds(system->open_delay_ms);
   if (const Fault* fault = OpenFault(*system)) {
+    if (fault->kind == FaultKind::kHang) WaitForever();
     if (fault->kind == FaultKind::kRefused) return RefuseUnreached(request, fault->text);
     if (fault->kind == FaultKind::kLogon) return RefuseLogon(request, fault->text);
     // The handler may end the process: the failure is on record before.

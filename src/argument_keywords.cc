@@ -13,6 +13,7 @@ const char kTrace[] = ",SYSLOG";
 const char kChannel[] = "CH=";
 const char kHost[] = ",HOST=";
 const char kSysnr[] = ",NO=";
+const char kTimeout[] = ",TIMEOUT=";
 
 // Where the value after `keyword` starts in the argument text, or npos.
 size_t ValueStart(const char* keyword) {
@@ -66,5 +67,18 @@ long SelectedChannel() {
 bool HostOverride(ArgumentLine* value) { return TypedValue(kHost, value); }
 
 bool SysnrOverride(ArgumentLine* value) { return TypedValue(kSysnr, value); }
+
+bool TimeoutValue(const ArgumentLine& text, ArgumentLine* value) {
+  value->clear();
+  ArgumentLine upper = text;
+  upper.to_upper();
+  size_t at = upper.find(kTimeout);
+  if (at == ArgumentLine::npos) return false;
+  for (size_t i = at + std::strlen(kTimeout); i < text.size(); ++i) {
+    if (text[i] == ',' || text[i] == ' ') break;
+    value->append_char(text[i]);
+  }
+  return true;
+}
 
 }  // namespace fernwatch

@@ -37,6 +37,11 @@ long SelectedChannel();
 bool HostOverride(ArgumentLine* value);
 bool SysnrOverride(ArgumentLine* value);
 
+// ",TIMEOUT=" in `text` (in any case): the text after the keyword, up to
+// the next comma or blank or the end. False, with `value` empty, when
+// `text` does not hold the keyword.
+bool TimeoutValue(const ArgumentLine& text, ArgumentLine* value);
+
 }  // namespace fernwatch
 
 #endif  // FERNWATCH_ARGUMENT_KEYWORDS_H_

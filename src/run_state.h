@@ -61,6 +61,9 @@ struct RunState {
   bool ListingRun = false;   // one item on every system of a list
   bool ConsoleEcho = false;  // progress lines for a person at a prompt
   const FrontEnd* OutputMode = &PrtgSensor();
+  // The time budget of ",TIMEOUT=", counted from the process's start; 0
+  // for none.
+  int TimeoutSeconds = 0;
   const char* SecondArgument = "";  // as typed, whole; for Error 1030
   const char* ProgramPath = "";     // as started; for the trace
 
@@ -80,6 +83,10 @@ extern RunState g_run;
 
 // Gives every run-wide value its start value (program start; tests).
 void ResetRunState();
+
+// What is left of the run's time budget in milliseconds (never below 0),
+// or `otherwise` when that is less or the run has no budget.
+int BudgetLeftMilliseconds(int otherwise);
 
 }  // namespace fernwatch
 

@@ -7,6 +7,7 @@
 #include "app/run_driver.h"
 #include "app/run_faults.h"
 #include "app/run_services.h"
+#include "app/time_budget.h"
 #include "config/config_path.h"
 #include "config/profile_reader.h"
 #include "probes/probes.h"
@@ -22,6 +23,21 @@ struct ListingTally {
   uint32_t Systems = 0;
   uint32_t Processed = 0;
   uint32_t Failed = 0;
+};
+
+// How far the run has come. The watch of the time budget reads it when the
+// budget is spent, and ends the document with it: the system in progress
+// counts as taken and failed, and the systems never taken as not reached.
+// The main thread changes it only while it holds the writer.
+class ListingProgress : public DeadlineEnd {
+ public:
+  int WriteEnd(ResultWriter& writer) override;
+
+  ListingTally Tally;
+  size_t Next = 0;          // where the next entry of the SystemList begins
+  bool InProgress = false;  // a system is taken and not yet counted
+  BannerText SystemLine;    // of the system in progress, with console echo
+  FaultMessage Reason;      // why it fails when the budget is spent
 };
 
 // What became of one system taken from the list.
@@ -99,13 +115,8 @@ void ProbeAndEvaluate(const SystemLabelText& label, SystemOutcome* system, Resul
   if (system->RefusedOperation == nullptr) CloseConnection();
 }
 
-void CountAndReport(const SystemOutcome& system, const BannerText& system_line,
-                    ListingTally* tally, ResultWriter& writer) {
-  if (!system.Failed && system.SensorFound) ++tally->Processed;
-  else ++tally->Failed;
-
-  const char* state = system.SensorFound ? "Processed" : "Not Found";
-  if (system.Failed) state = "Rfc Failure";
+// "\n<system line> State=<state>\n", with console echo.
+void PrintStateLine(const BannerText& system_line, const char* state, ResultWriter& writer) {
   if (!g_run.ConsoleEcho) return;
   writer.PrintConsole("\n");
   writer.PrintConsole(system_line.c_str());
@@ -114,23 +125,54 @@ void CountAndReport(const SystemOutcome& system, const BannerText& system_line,
   writer.PrintConsole("\n");
 }
 
+void CountAndReport(const SystemOutcome& system, ListingProgress* progress,
+                    ResultWriter& writer) {
+  ResultWriter::Hold hold(writer);
+  if (!system.Failed && system.SensorFound) ++progress->Tally.Processed;
+  else ++progress->Tally.Failed;
+  progress->InProgress = false;
+
+  const char* state = system.SensorFound ? "Processed" : "Not Found";
+  if (system.Failed) state = "Rfc Failure";
+  PrintStateLine(progress->SystemLine, state, writer);
+}
+
+std::unique_ptr<InputFile> TakeNextSystem(ListingProgress* progress, ResultWriter& writer) {
+  std::string entry;
+  {
+    ResultWriter::Hold hold(writer);
+    ++progress->Tally.Systems;
+    progress->InProgress = true;
+    progress->SystemLine.clear();
+    entry = TakeNextEntry(&progress->Next);
+  }
+  std::unique_ptr<InputFile> profile = OpenListedProfile(entry);
+  if (!profile) {
+    ResultWriter::Hold hold(writer);
+    progress->InProgress = false;
+  }
+  return profile;
+}
+
 // Null when the run goes on with the next system; otherwise the table
 // operation that the library refused.
-const char* ProcessSystem(const std::string& entry, ListingTally* tally, ResultWriter& writer) {
-  ++tally->Systems;
-  std::unique_ptr<InputFile> profile = OpenListedProfile(entry);
+const char* ProcessNextSystem(ListingProgress* progress, ResultWriter& writer) {
+  std::unique_ptr<InputFile> profile = TakeNextSystem(progress, writer);
   if (!profile) return nullptr;
   SystemOutcome system;
   if (ReadSystemProfile(std::move(profile), ProfileForm::kListing) != ProfileFault::kNone)
     system.Failed = true;
   SystemLabelText label = LabelOfSystem();
-  BannerText system_line;
-  if (g_run.ConsoleEcho) system_line = SystemLine(CurrentClockText().c_str());
   RegisterRfcEnvironment(writer);
-  writer.Empty();
+  {
+    ResultWriter::Hold hold(writer);
+    if (g_run.ConsoleEcho) progress->SystemLine = SystemLine(CurrentClockText().c_str());
+    progress->Reason = NoAnswerMessage(g_run.Profile.Destination.c_str(), g_run.TimeoutSeconds);
+    writer.Empty();
+  }
   ProbeAndEvaluate(label, &system, writer);
   if (system.RefusedOperation != nullptr) return system.RefusedOperation;
-  CountAndReport(system, system_line, tally, writer);
+  CountAndReport(system, progress, writer);
   return nullptr;
 }
 
@@ -161,15 +203,49 @@ void PrintOpening(ResultWriter& writer) {
   writer.PrintLine();
 }
 
-void PrintSummary(const ListingTally& tally, ResultWriter& writer) {
+// The summary and the closing; after a spent budget the systems never
+// taken from the list are named too.
+void PrintSummary(const ListingTally& tally, const uint32_t* not_reached, ResultWriter& writer) {
   writer.BeginText();
   FixedText<255> summary;
   summary.format("(***) %s: NoSystems=%" PRIu32 ", Processed=%" PRIu32 ", Failed=%" PRIu32,
                  g_run.ItemId.c_str(), tally.Systems, tally.Processed, tally.Failed);
   writer.AppendStatusText(summary.c_str());
+  if (not_reached != nullptr) {
+    summary.format(", Not reached=%" PRIu32, *not_reached);
+    writer.AppendStatusText(summary.c_str());
+  }
   writer.EndText();
   writer.EndDocument();
   writer.PrintLine();
+  if (g_run.ConsoleEcho) PrintNowProcessed(writer);
+}
+
+// The entries of the SystemList from `next` on, taken as TakeNextEntry
+// takes them.
+uint32_t EntriesLeft(size_t next) {
+  const std::string& list = g_run.SystemList;
+  uint32_t entries = 0;
+  while (next < list.size()) {
+    ++entries;
+    size_t end = list.find('#', next);
+    next = end == list.npos ? list.size() : end + 1;
+  }
+  return entries;
+}
+
+int ListingProgress::WriteEnd(ResultWriter& writer) {
+  if (InProgress) {
+    // What the interrupted system left unprinted is no part of the end.
+    writer.Empty();
+    ++Tally.Failed;
+    FixedText<639> state("Rfc Failure - ");
+    state.append(Reason);
+    if (!SystemLine.empty()) PrintStateLine(SystemLine, state.c_str(), writer);
+  }
+  const uint32_t not_reached = EntriesLeft(Next);
+  PrintSummary(Tally, &not_reached, writer);
+  return 0;
 }
 
 }  // namespace
@@ -177,14 +253,15 @@ void PrintSummary(const ListingTally& tally, ResultWriter& writer) {
 int RunListing(ResultWriter& writer) {
   AdoptParameterText();
   PrintOpening(writer);
-  ListingTally tally;
-  size_t next = 0;  // where the next entry of the SystemList begins
-  while (next < g_run.SystemList.size()) {
-    const char* refused = ProcessSystem(TakeNextEntry(&next), &tally, writer);
-    if (refused != nullptr) return EndWithRfcErrorReport(writer, refused);
+  ListingProgress progress;
+  std::unique_ptr<Watchdog> watch = WatchTimeBudget(writer, progress);
+  while (progress.Next < g_run.SystemList.size()) {
+    const char* refused = ProcessNextSystem(&progress, writer);
+    if (refused != nullptr) return EndWithRfcErrorReport(writer, refused, &progress);
   }
-  PrintSummary(tally, writer);
-  if (g_run.ConsoleEcho) PrintNowProcessed(writer);
+  ResultWriter::Hold hold(writer);
+  PrintSummary(progress.Tally, nullptr, writer);
+  progress.Finished = true;
   return 0;
 }
 

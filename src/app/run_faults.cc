@@ -11,7 +11,11 @@ int EndWithErrorDocument(ResultWriter& writer, const char* message) {
   return kErrorDocumentStatus;
 }
 
-int EndWithRfcErrorReport(ResultWriter& writer, const char* operation) {
+int EndWithRfcErrorReport(ResultWriter& writer, const char* operation, DeadlineEnd* end) {
+  {
+    ResultWriter::Hold hold(writer);
+    end->Finished = true;
+  }
   WriteRfcErrorReport(writer, operation);
   return kRfcErrorReportStatus;
 }

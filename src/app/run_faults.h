@@ -5,6 +5,7 @@
 #ifndef FERNWATCH_APP_RUN_FAULTS_H_
 #define FERNWATCH_APP_RUN_FAULTS_H_
 
+#include "app/time_budget.h"
 #include "config/profile_check.h"
 #include "output/result_writer.h"
 
@@ -19,8 +20,10 @@ constexpr int kRfcErrorReportStatus = 1;
 int EndWithErrorDocument(ResultWriter& writer, const char* message);
 
 // Prints through `writer` the RFC error report for `operation`, after
-// whatever was printed before; returns kRfcErrorReportStatus.
-int EndWithRfcErrorReport(ResultWriter& writer, const char* operation);
+// whatever was printed before; returns kRfcErrorReportStatus. The time
+// budget no longer applies to the flow that `end` finishes: the report
+// is its end.
+int EndWithRfcErrorReport(ResultWriter& writer, const char* operation, DeadlineEnd* end);
 
 // The message of a profile fault, naming the profile by the run's
 // ProfileName; empty for none.

@@ -3,6 +3,7 @@
 #include "app/run_driver.h"
 #include "app/run_faults.h"
 #include "app/run_services.h"
+#include "app/time_budget.h"
 #include "config/locate.h"
 #include "config/profile_reader.h"
 #include "probes/probes.h"
@@ -36,11 +37,27 @@ void PrintProgressLines(ResultWriter& writer) {
   writer.PrintConsole(executing.c_str());
 }
 
+// When the budget is spent, the document ends with the message that the
+// system did not answer in time: as the error document, or after the part
+// already printed.
+class SingleRunDeadline : public DeadlineEnd {
+ public:
+  explicit SingleRunDeadline(const FaultMessage& message) : message_(message) {}
+
+  int WriteEnd(ResultWriter& writer) override {
+    writer.CloseEarly(message_.c_str());
+    return kErrorDocumentStatus;
+  }
+
+ private:
+  FaultMessage message_;
+};
+
 // A failed probe or evaluation: its error text and the reason from the
 // library's trace file become the error document. The trace file stays.
-int EndAfterFailedCall(ResultWriter& writer, const ProbeOutcome& outcome) {
+int EndAfterFailedCall(ResultWriter& writer, const ProbeOutcome& outcome, DeadlineEnd* end) {
   if (outcome.RefusedOperation != nullptr)
-    return EndWithRfcErrorReport(writer, outcome.RefusedOperation);
+    return EndWithRfcErrorReport(writer, outcome.RefusedOperation, end);
   FaultMessage message(outcome.Error.c_str());
   AppendTraceMessage(&message);
   writer.SetErrorDocument(message.c_str());
@@ -64,14 +81,11 @@ FaultMessage ReadProfile() {
   return FaultMessage(RunProfileFaultMessage(fault).c_str());
 }
 
-}  // namespace
-
-int RunSingleSystem(ResultWriter& writer) {
-  FaultMessage fault = ReadProfile();
-  if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
+// The logon, the probes and the evaluation of the system of the profile.
+int PollSystem(ResultWriter& writer, DeadlineEnd* end) {
   TracePoint(0, "program started", g_run.ProgramPath);
   // The library is loaded at its first call.
-  fault = RfcLibraryFaultMessage(LoadRfcLibrary());
+  FaultMessage fault = RfcLibraryFaultMessage(LoadRfcLibrary());
   if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
   RegisterRfcEnvironment(writer);
   TracePoint(0, "RfcEnvironment called", "");
@@ -81,14 +95,14 @@ int RunSingleSystem(ResultWriter& writer) {
   RFC_HANDLE session = OpenConnection(writer);
   if (session == 0) return EndAfterFailedOpen(writer);
   ProbeOutcome probe = ProbeCpu(session);
-  if (!probe.Succeeded) return EndAfterFailedCall(writer, probe);
+  if (!probe.Succeeded) return EndAfterFailedCall(writer, probe, end);
   probe = ProbeSystemInfo(session);
-  if (!probe.Succeeded) return EndAfterFailedCall(writer, probe);
+  if (!probe.Succeeded) return EndAfterFailedCall(writer, probe, end);
   ProbeOutcome evaluation = EvaluateUserSensors(session, nullptr, writer);
-  if (evaluation.RefusedOperation != nullptr) return EndAfterFailedCall(writer, evaluation);
+  if (evaluation.RefusedOperation != nullptr) return EndAfterFailedCall(writer, evaluation, end);
   CloseConnection();
 
-  if (!evaluation.Succeeded) return EndAfterFailedCall(writer, evaluation);
+  if (!evaluation.Succeeded) return EndAfterFailedCall(writer, evaluation, end);
   writer.Print();
   CurrentEnv().RemoveFile(kLibraryTraceFile);
   // An empty sensor table ends with its return code, 2, without the
@@ -96,6 +110,20 @@ int RunSingleSystem(ResultWriter& writer) {
   if (!g_run.ConsoleEcho) return evaluation.ReturnCode;
   PrintNowProcessed(writer);
   return 0;
+}
+
+}  // namespace
+
+int RunSingleSystem(ResultWriter& writer) {
+  FaultMessage fault = ReadProfile();
+  if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
+  SingleRunDeadline deadline(
+      NoAnswerMessage(g_run.Profile.Destination.c_str(), g_run.TimeoutSeconds));
+  std::unique_ptr<Watchdog> watch = WatchTimeBudget(writer, deadline);
+  int status = PollSystem(writer, &deadline);
+  ResultWriter::Hold hold(writer);
+  deadline.Finished = true;
+  return status;
 }
 
 }  // namespace fernwatch

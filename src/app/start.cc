@@ -6,6 +6,7 @@
 #include "app/run_driver.h"
 #include "app/run_faults.h"
 #include "app/run_services.h"
+#include "app/time_budget.h"
 #include "argument_keywords.h"
 #include "config/item_value.h"
 #include "config/listing_file.h"
@@ -97,12 +98,17 @@ FaultMessage Start(int argc, char** argv) {
   return LocateFaultMessage(LocateProfile());
 }
 
-// The located run in the flow it asks for.
+// The located run in the flow it asks for. The time budget is the command
+// line's or else, in a listing run, that of the listing's parameters.
 int RunFlow(const FaultMessage& start_fault, ResultWriter& writer) {
   if (!start_fault.empty()) return EndWithErrorDocument(writer, start_fault.c_str());
+  FaultMessage fault = ReadTimeout(g_run.TypedArgumentText, &g_run.TimeoutSeconds);
+  if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
   if (!g_run.ListingRun) return RunSingleSystem(writer);
   g_run.ProfileFile.reset();
-  FaultMessage fault = ListingFaultMessage(ReadSystemListing());
+  fault = ListingFaultMessage(ReadSystemListing());
+  if (fault.empty() && g_run.TimeoutSeconds == 0)
+    fault = ReadTimeout(g_run.ParameterText, &g_run.TimeoutSeconds);
   if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
   // Loaded before the document opens, a library that fails ends the run
   // with an error document of its own rather than inside an open one.

@@ -7,6 +7,7 @@
 namespace fernwatch {
 
 void ResultWriter::BeginDocument() {
+  Hold hold(*this);
   content_.clear();
   AppendOpening();
   begun_ = true;
@@ -14,22 +15,34 @@ void ResultWriter::BeginDocument() {
 }
 
 void ResultWriter::EndDocument() {
+  Hold hold(*this);
   AppendClosing();
   ended_ = true;
 }
 
-void ResultWriter::BeginText() { AppendTextOpening(); }
+void ResultWriter::BeginText() {
+  Hold hold(*this);
+  AppendTextOpening();
+}
 
-void ResultWriter::AppendStatusText(const char* text) { AppendTextPiece(text); }
+void ResultWriter::AppendStatusText(const char* text) {
+  Hold hold(*this);
+  AppendTextPiece(text);
+}
 
-void ResultWriter::EndText() { AppendTextClosing(); }
+void ResultWriter::EndText() {
+  Hold hold(*this);
+  AppendTextClosing();
+}
 
 void ResultWriter::AddChannel(const Channel& channel) {
+  Hold hold(*this);
   ++channel_count_;
   AppendChannel(channel, channel_count_);
 }
 
 void ResultWriter::SetErrorDocument(const char* message) {
+  Hold hold(*this);
   static const char kOpening[] = "<Prtg>\n<Error>1</Error>\n<Text>";
   static const char kClosing[] = "</Text>\n</Prtg>\n";
   // The message may be the document's own text, and however long it is the
@@ -44,9 +57,13 @@ void ResultWriter::SetErrorDocument(const char* message) {
   ended_ = true;
 }
 
-void ResultWriter::Append(const char* text) { AppendTextPiece(text); }
+void ResultWriter::Append(const char* text) {
+  Hold hold(*this);
+  AppendTextPiece(text);
+}
 
 void ResultWriter::Print() {
+  Hold hold(*this);
   WriteOut(content_.c_str(), content_.size());
   if (begun_) printed_part_ = true;
   if (begun_ && ended_) printed_whole_ = true;
@@ -54,19 +71,25 @@ void ResultWriter::Print() {
 }
 
 void ResultWriter::PrintLine() {
+  Hold hold(*this);
   Print();
   WriteOut("\n", 1);
 }
 
-void ResultWriter::PrintConsole(const char* text) { WriteOut(text, std::strlen(text)); }
+void ResultWriter::PrintConsole(const char* text) {
+  Hold hold(*this);
+  WriteOut(text, std::strlen(text));
+}
 
 void ResultWriter::PrintDestinationFile(const char* destination) {
+  Hold hold(*this);
   FixedText<63> line;
   line.format("* SapRfc.Ini.......: %s<\n", destination);
   PrintNote(line.c_str());
 }
 
 void ResultWriter::PrintRfcErrorReport(const RfcErrorReport& report) {
+  Hold hold(*this);
   const int kWidth = 15;
   PrintConsole("RFC error\n");
   PrintField("operation/code", 0, kWidth, report.Operation);
@@ -80,6 +103,7 @@ void ResultWriter::PrintRfcErrorReport(const RfcErrorReport& report) {
 }
 
 void ResultWriter::PrintField(const char* label, int indent, int width, const char* value) {
+  Hold hold(*this);
   FixedText<2047> line;
   line.format("%*.0s", indent, label);
   PrintConsole(line.c_str());
@@ -91,13 +115,39 @@ void ResultWriter::PrintField(const char* label, int indent, int width, const ch
   PrintConsole("\n");
 }
 
-bool ResultWriter::Flush() { return CurrentEnv().FlushOut(); }
+void ResultWriter::Empty() {
+  Hold hold(*this);
+  content_.clear();
+}
+
+int32_t ResultWriter::ChannelCount() {
+  Hold hold(*this);
+  return channel_count_;
+}
+
+bool ResultWriter::PrintedPartOfDocument() {
+  Hold hold(*this);
+  return printed_part_;
+}
+
+bool ResultWriter::PrintedWholeDocument() {
+  Hold hold(*this);
+  return printed_whole_;
+}
+
+bool ResultWriter::Flush() {
+  Hold hold(*this);
+  return CurrentEnv().FlushOut();
+}
 
 void ResultWriter::PrintNote(const char* line) { PrintConsole(line); }
 
 void ResultWriter::CloseEarly(const char* message) {
+  Hold hold(*this);
   if (printed_whole_) return;
-  if (!printed_part_) {
+  if (begun_ && ended_) {
+    // The closing is handed over: the document stands as the run wrote it.
+  } else if (!printed_part_) {
     SetErrorDocument(message);
   } else {
     content_.clear();

@@ -3,7 +3,9 @@
 // front-end reads, the progress lines, the line of a destination file and
 // the RFC error report. The writer holds the document, prints it piece by
 // piece, and knows how much of it the caller has already read, so that it
-// can close the document well-formed from any point of the run.
+// can close the document well-formed from any point of the run. One lock
+// guards it, so that the watch of the time budget may close the document
+// from its own thread; no library is ever called while it is held.
 #ifndef FERNWATCH_OUTPUT_RESULT_WRITER_H_
 #define FERNWATCH_OUTPUT_RESULT_WRITER_H_
 
@@ -11,6 +13,7 @@
 #include <memory>
 
 #include "front_ends.h"
+#include "platform/run_lock.h"
 #include "run_state.h"
 
 namespace fernwatch {
@@ -66,10 +69,11 @@ class ResultWriter {
   // the error text of a failed call that a listing run leaves ahead of its
   // summary.
   void Append(const char* text);
-  void Empty() { content_.clear(); }
+  void Empty();
+  // What the content holds; for tests, on the run's only thread.
   const DocumentText& Content() const { return content_; }
   // Channels written in this run, over all its systems.
-  int32_t ChannelCount() const { return channel_count_; }
+  int32_t ChannelCount();
 
   // Printing. The content goes to standard output unchanged and is emptied.
   void Print();
@@ -91,9 +95,9 @@ class ResultWriter {
   void PrintField(const char* label, int indent, int width, const char* value);
 
   // Whether any of the document has been printed: its opening, a channel.
-  bool PrintedPartOfDocument() const { return printed_part_; }
+  bool PrintedPartOfDocument();
   // Whether the document has been printed up to its closing.
-  bool PrintedWholeDocument() const { return printed_whole_; }
+  bool PrintedWholeDocument();
 
   // Hands all that was printed to the caller. False when any of it could
   // not be written: the caller did not get the document.
@@ -102,9 +106,21 @@ class ResultWriter {
   // Ends the document wherever the run stands, well-formed, with `message`
   // for the caller: as the error document when none of the document has
   // been printed, otherwise as the status text and the closing after what
-  // was. What the content held unprinted is dropped. Nothing is printed
-  // once the whole document has been.
+  // was; what the content held unprinted is dropped. Once the closing has
+  // been handed over, the document is printed as it stands instead, and
+  // nothing once the whole document has been: a document is closed once.
   void CloseEarly(const char* message);
+
+  // Holds the writer for as long as it lives, so that a sequence of calls
+  // is not broken into by the watch of the time budget. Never held across
+  // a library call.
+  class Hold {
+   public:
+    explicit Hold(ResultWriter& writer) : holder_(writer.lock_) {}
+
+   private:
+    RunLockHolder holder_;
+  };
 
  protected:
   // What each form writes.
@@ -126,6 +142,7 @@ class ResultWriter {
  private:
   void WriteOut(const char* text, size_t length);
 
+  RunLock lock_;
   DocumentText content_;
   int32_t channel_count_ = 0;
   bool begun_ = false;  // the opening is in the content or printed

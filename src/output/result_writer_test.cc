@@ -225,6 +225,17 @@ TEST_F(ResultWriterTest, ClosingEarlyEndsTheDocumentWhereverItStands) {
     writer_->CloseEarly("once more");
     EXPECT_EQ("", env_.output) << "a document is closed once";
   }
+  // Once the closing is handed over, the document stands as the run wrote it.
+  writer_ = WriterNamed("EXEXML");
+  writer_->BeginDocument();
+  writer_->Print();
+  writer_->BeginText();
+  writer_->AppendStatusText("done");
+  writer_->EndText();
+  writer_->EndDocument();
+  env_.output.clear();
+  writer_->CloseEarly("late");
+  EXPECT_EQ("\n<Text>done</Text>\n\n</Prtg>\n", env_.output);
 }
 
 TEST_F(ResultWriterTest, PrintFieldAlignsTheLabel) {

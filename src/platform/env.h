@@ -44,6 +44,12 @@ class HeldLock {
   virtual ~HeldLock() = default;
 };
 
+// A watch over a deadline, stopped when it is destroyed.
+class Watchdog {
+ public:
+  virtual ~Watchdog() = default;
+};
+
 struct ClockTime {
   int hour;
   int minute;
@@ -94,6 +100,13 @@ class Env {
   // Whether a file of this name stands in the program's own directory.
   virtual bool ExistsBesideProgram(const char* name) = 0;
   virtual ClockTime LocalTime() = 0;
+  // Milliseconds since the process started.
+  virtual int64_t ProcessMilliseconds() = 0;
+  // Calls `expire(context)` on a thread of its own once `milliseconds` have
+  // passed, unless the watch returned is destroyed first. Null when no
+  // thread can be started.
+  virtual std::unique_ptr<Watchdog> StartWatchdog(int64_t milliseconds, void (*expire)(void*),
+                                                  void* context) = 0;
 
   // Writes `length` bytes of `text` to standard output.
   virtual void WriteOut(const char* text, size_t length) = 0;
@@ -104,6 +117,10 @@ class Env {
   // Writes `length` bytes of `text` to standard error.
   virtual void WriteError(const char* text, size_t length) = 0;
   [[noreturn]] virtual void Exit(int status) = 0;
+  // Ends the process from any thread with `status` after flushing what it
+  // printed, without waiting for its other threads and without running the
+  // unload code of its libraries, which may wait on a call that hangs.
+  [[noreturn]] virtual void EndAtOnce(int status) = 0;
 };
 
 // The Env in force: the operating system's unless a test installed another.

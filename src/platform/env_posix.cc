@@ -19,6 +19,7 @@
 #include "platform/path_text.h"
 #include "platform/temporary_copy.h"
 #include "platform/utf16_text.h"
+#include "platform/watchdog.h"
 
 namespace fernwatch {
 namespace {
@@ -156,6 +157,16 @@ bool CopyAll(InputFile& source, FILE* target) {
   return true;
 }
 
+int64_t MonotonicMilliseconds() {
+  timespec now;
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+// Taken as the program is loaded, before main: the process's start as
+// near as the program itself can see it.
+const int64_t process_start = MonotonicMilliseconds();
+
 // Standard output into a pipe or a file is written in pieces of this size
 // rather than the C library's 4 KiB, so a document of many channels goes
 // out in a few writes. A terminal keeps its line buffering.
@@ -238,6 +249,13 @@ class PosixEnv : public Env {
     return stat(candidate.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
   }
 
+  int64_t ProcessMilliseconds() override { return MonotonicMilliseconds() - process_start; }
+
+  std::unique_ptr<Watchdog> StartWatchdog(int64_t milliseconds, void (*expire)(void*),
+                                          void* context) override {
+    return StartSystemWatchdog(milliseconds, expire, context);
+  }
+
   ClockTime LocalTime() override {
     std::time_t now = std::time(nullptr);
     std::tm parts;
@@ -259,6 +277,12 @@ class PosixEnv : public Env {
   [[noreturn]] void Exit(int status) override {
     std::fflush(stdout);
     std::exit(status);
+  }
+
+  [[noreturn]] void EndAtOnce(int status) override {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    _exit(status);
   }
 
  private:

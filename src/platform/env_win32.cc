@@ -15,6 +15,7 @@
 #include "platform/directory_lock.h"
 #include "platform/env.h"
 #include "platform/temporary_copy.h"
+#include "platform/watchdog.h"
 
 namespace fernwatch {
 namespace {
@@ -151,6 +152,10 @@ void RemoveLeftoverCopies(const char* path) {
   FindClose(search);
 }
 
+uint64_t HundredNanoseconds(const FILETIME& time) {
+  return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
 class WinEnv : public Env {
  public:
   std::unique_ptr<InputFile> OpenText(const char* path) override { return Open(path, "r"); }
@@ -225,6 +230,20 @@ class WinEnv : public Env {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   }
 
+  // From the creation time Windows keeps for the process.
+  int64_t ProcessMilliseconds() override {
+    FILETIME created, exited, kernel, user, now;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+    GetSystemTimeAsFileTime(&now);
+    int64_t elapsed = static_cast<int64_t>(HundredNanoseconds(now) - HundredNanoseconds(created));
+    return elapsed < 0 ? 0 : elapsed / 10000;
+  }
+
+  std::unique_ptr<Watchdog> StartWatchdog(int64_t milliseconds, void (*expire)(void*),
+                                          void* context) override {
+    return StartSystemWatchdog(milliseconds, expire, context);
+  }
+
   ClockTime LocalTime() override {
     SYSTEMTIME now;
     GetLocalTime(&now);
@@ -245,6 +264,13 @@ class WinEnv : public Env {
   [[noreturn]] void Exit(int status) override {
     std::fflush(stdout);
     std::exit(status);
+  }
+
+  [[noreturn]] void EndAtOnce(int status) override {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    TerminateProcess(GetCurrentProcess(), static_cast<UINT>(status));
+    ExitProcess(static_cast<UINT>(status));  // not reached
   }
 
  private:

@@ -22,7 +22,8 @@ void RegisterRfcEnvironment(ResultWriter& writer);
 // Logs on to the system of the run's SystemProfile: with RfcOpen, or with a
 // connection string when "SapRfc.<destination>" exists, which is copied to
 // "SapRfc.ini" and read by the library while this process holds the
-// working directory's lock (waited for at most 20 s, then done without);
+// working directory's lock (waited for at most 20 s and never beyond the
+// run's time budget, then done without);
 // `writer` prints the line that says so. Remembers the trace file's size
 // just before the open. Returns the handle, 0 when no connection could be
 // opened; the handle stays open until CloseConnection.

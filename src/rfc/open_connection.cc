@@ -17,6 +17,7 @@ namespace {
 
 // A poll waits this long for another one's copy and open, then goes on
 // without the lock rather than fail: a hung open elsewhere costs no more.
+// The wait never outlasts the run's time budget.
 constexpr int kSapRfcLockWaitMilliseconds = 20000;
 
 // What the trace file holds before the open is no reason of this run's.
@@ -63,7 +64,8 @@ RFC_HANDLE LogOn(ResultWriter& writer) {
   if (!source) return OpenWithOptions(options);
 
   writer.PrintDestinationFile(g_run.Profile.Destination.c_str());
-  std::unique_ptr<HeldLock> lock = CurrentEnv().LockWorkingDirectory(kSapRfcLockWaitMilliseconds);
+  std::unique_ptr<HeldLock> lock =
+      CurrentEnv().LockWorkingDirectory(BudgetLeftMilliseconds(kSapRfcLockWaitMilliseconds));
   bool copied = CurrentEnv().ReplaceFile(*source, "SapRfc.ini", lock.get());
   source.reset();
   if (!copied) return 0;

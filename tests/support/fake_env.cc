@@ -90,6 +90,12 @@ std::unique_ptr<HeldLock> FakeEnv::LockWorkingDirectory(int wait_milliseconds) {
   if (failures_->lock) return nullptr;
   return files_.LockWorkingDirectory(wait_milliseconds);
 }
+std::unique_ptr<Watchdog> FakeEnv::StartWatchdog(int64_t milliseconds, void (*expire)(void*),
+                                                 void* context) {
+  watch = Watch{milliseconds, expire, context};
+  return std::unique_ptr<Watchdog>(new Watchdog());
+}
+
 bool FakeEnv::ExistsBesideProgram(const char* name) { return beside_program.count(name) > 0; }
 
 ScratchDirectory::ScratchDirectory() {

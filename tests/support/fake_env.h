@@ -60,17 +60,29 @@ class FakeEnv : public Env {
   }
   bool ExistsBesideProgram(const char* name) override;
   ClockTime LocalTime() override { return clock; }
+  int64_t ProcessMilliseconds() override { return process_milliseconds; }
+  // Kept in `watch`; the test expires it with Expire() on its own thread.
+  std::unique_ptr<Watchdog> StartWatchdog(int64_t milliseconds, void (*expire)(void*),
+                                          void* context) override;
+  void Expire() { watch.expire(watch.context); }
   using Env::WriteOut;
   void WriteOut(const char* text, size_t length) override { output.append(text, length); }
   // False while `failing_output` is set, as after a write to a full disk.
   bool FlushOut() override { return !failing_output; }
   void WriteError(const char* text, size_t length) override { errors.append(text, length); }
   [[noreturn]] void Exit(int status) override { throw ProcessExit{status}; }
+  [[noreturn]] void EndAtOnce(int status) override { throw ProcessExit{status}; }
 
   // Switched by the test; files already open see a change at once.
   FileFailures& fail() { return *failures_; }
 
   ClockTime clock = {9, 5, 17};
+  int64_t process_milliseconds = 0;
+  struct Watch {
+    int64_t milliseconds = -1;  // -1: none started
+    void (*expire)(void*) = nullptr;
+    void* context = nullptr;
+  } watch;
   std::set<std::string> beside_program;
   std::string output;
   std::string errors;  // standard error

@@ -42,11 +42,17 @@ class MemoryEnv : public Env {
   std::string NarrowFromUtf16(const char* bytes, size_t size) override;
   bool ExistsBesideProgram(const char* name) override;
   ClockTime LocalTime() override { return clock; }
+  int64_t ProcessMilliseconds() override { return 0; }
+  // No deadline ever passes in memory.
+  std::unique_ptr<Watchdog> StartWatchdog(int64_t, void (*)(void*), void*) override {
+    return std::unique_ptr<Watchdog>(new Watchdog());
+  }
   using Env::WriteOut;
   void WriteOut(const char* text, size_t length) override { output.append(text, length); }
   bool FlushOut() override { return true; }
   void WriteError(const char* text, size_t length) override { errors.append(text, length); }
   [[noreturn]] void Exit(int status) override { throw ProcessExit{status}; }
+  [[noreturn]] void EndAtOnce(int status) override { throw ProcessExit{status}; }
 
   std::map<std::string, std::string> files;
   std::set<std::string> beside_program;
