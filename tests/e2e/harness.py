@@ -266,8 +266,8 @@ class FernwatchCase(unittest.TestCase):
                       if os.path.exists(os.path.join(program_dir, name + ".Frontend"))]
         return not designated or designated[-1] not in _TEXT_FRONTENDS
 
-    def run_profile_tool(self, *args, cwd=None, stdin=b""):
-        return self._run(PROFILE_TOOL, args, cwd, None, stdin)
+    def run_profile_tool(self, *args, cwd=None, program_dir=None, stdin=b""):
+        return self._run(PROFILE_TOOL, args, cwd, program_dir, stdin)
 
     def encode_password(self, password):
         """The encoded value that `fernwatch-profile encode` prints."""
