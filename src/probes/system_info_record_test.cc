@@ -53,7 +53,8 @@ TEST(SystemInfoRecordTest, FieldsFullToTheirWidthStayApart) {
 // ends its field only, and a control character reaches no console.
 TEST(SystemInfoRecordTest, PaddingZeroBytesAndControlCharacters) {
   char record[kSystemInfoRecordLength];
-  Place(record, {{45, std::string("prd\0host", 8)}, {53, "P\tD  "}, {101, "HDB\x1b"}, {111, "757"}});
+  Place(record,
+        {{45, std::string("prd\0host", 8)}, {53, "P\tD  "}, {101, "HDB\x1b"}, {111, "757"}});
   SystemInfoRecord info = ReadSystemInfoRecord(record);
   EXPECT_STREQ("prd", info.Host.c_str());
   EXPECT_STREQ("P D", info.SystemId.c_str());

@@ -16,8 +16,9 @@ SENSORS = r"C:\Program Files (x86)\PRTG Network Monitor\Custom Sensors\EXEXML"
 PRTG_DIRECTORY = r"C:\Program Files (x86)\PRTG Network Monitor"
 PRD_SYSTEM = ("OK    RFC_SYSTEM_INFO: system PRD, host prdhost, database HDB PRD on prdhost, "
               "SAP release 757, kernel 757, operating system Linux")
-WORKING_DIRECTORY = ("OK    working directory: %s, where a poll can write SapRfc.ini and the library "
-                     "its Dev_Rfc.Trc; PRTG's own working directory may differ (install.md, 4.7)")
+WORKING_DIRECTORY = ("OK    working directory: %s, where a poll can write SapRfc.ini and the "
+                     "library its Dev_Rfc.Trc; PRTG's own working directory may differ "
+                     "(install.md, 4.7)")
 
 
 class DoctorCase(harness.FernwatchCase):
