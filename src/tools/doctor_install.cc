@@ -141,6 +141,12 @@ bool CheckGivenProfile(DoctorReport* report, const DoctorSetting& setting,
                        const LocateFault& name_fault) {
   const char* check = "profiles";
   LocateFault fault = name_fault.Failed() ? name_fault : LocateProfile();
+  if (!fault.Failed() && g_run.ListingRun) {
+    // A folder followed by GLOBAL, which the search recognises.
+    ReportFault(report, check, "the name is that of the global sensor listing, no system's profile",
+                "name one of the profiles it lists");
+    return false;
+  }
   if (!fault.Failed()) {
     DoctorText text;
     text.format("a run finds %s in %s", g_run.ProfileName.c_str(),
