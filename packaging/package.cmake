@@ -8,8 +8,11 @@
 #
 #   fernwatch.exe, fernwatch-profile.exe   what goes into PRTG's
 #                                          Custom Sensors\EXEXML folder
-#   README.txt, docs\*.txt                 README.md and docs/*.md as CR LF
-#                                          text, readable on the probe
+#   README.txt                             packaging/README.txt: what the
+#                                          program is, the first steps, the
+#                                          docs; written for the operator
+#   docs\*.txt                             docs/*.md as CR LF text, readable
+#                                          on the probe
 #   lookups\fernwatch.state.ovl            the value lookup of the native
 #                                          form's states, for PRTG's
 #                                          lookups\custom folder
@@ -72,7 +75,7 @@ file(REMOVE "${output_dir}/${name}.zip")
 file(MAKE_DIRECTORY "${folder}/docs" "${folder}/examples" "${folder}/lookups" "${folder}/demo")
 
 file(COPY "${bin_dir}/fernwatch.exe" "${bin_dir}/fernwatch-profile.exe" DESTINATION "${folder}")
-copy_as_crlf("${source_dir}/README.md" "${folder}/README.txt")
+copy_as_crlf("${source_dir}/packaging/README.txt" "${folder}/README.txt")
 
 file(GLOB docs "${source_dir}/docs/*.md")
 foreach(doc ${docs})

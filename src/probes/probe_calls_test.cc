@@ -3,6 +3,7 @@
 #include <string>
 
 #include "probes/probes.h"
+#include "probes/sensor_table_count.h"
 #include "rfc/connection.h"
 #include "run_state.h"
 #include "support/fake_env.h"
@@ -162,6 +163,28 @@ TEST_F(ProbeCallsTest, TracePointsFollowEveryCallAndReceive) {
   std::string call = std::to_string(handle) + " RfcCall called \n";
   std::string receive = std::to_string(handle) + " RfcReceive called \n";
   EXPECT_EQ(call + receive + call + call + receive, dir_.Read("Fernwatch.Trc"));
+}
+
+// What the doctor tells of a table: its rows and its sensors (header rows);
+// an empty table is no failed call, a missing one is.
+TEST_F(ProbeCallsTest, SensorTableCountsRowsAndHeaderRows) {
+  RFC_HANDLE handle = Connect(
+      "row = ZPRTG|USERS|01|Users|A|17|\nrow = ZPRTG|SPOOL|*|Spool requests||40|\n"
+      "table = ZEMPTY\n");
+  SensorTableCount count;
+  ProbeOutcome outcome = CountSensorTable(handle, "ZPRTG", &count);
+  EXPECT_TRUE(outcome.Succeeded);
+  EXPECT_EQ(3u, count.Rows);
+  EXPECT_EQ(2u, count.Sensors);
+
+  outcome = CountSensorTable(handle, "ZEMPTY", &count);
+  EXPECT_TRUE(outcome.Succeeded);
+  EXPECT_EQ(0u, count.Rows);
+
+  outcome = CountSensorTable(handle, "ZNONE", &count);
+  EXPECT_FALSE(outcome.Succeeded);
+  EXPECT_STREQ("Error 1012: Exception.: TABLE_NOT_FOUND", outcome.Error.c_str());
+  EXPECT_EQ(3u, Count(Journal(), "ItDelete ")) << "every table read is deleted";
 }
 
 }  // namespace

@@ -6,42 +6,12 @@
 #include "probes/probes.h"
 #include "probes/sensor_row.h"
 #include "probes/sensor_selection.h"
+#include "probes/table_request.h"
 #include "rfc/rfc_functions.h"
 #include "run_state.h"
 
 namespace fernwatch {
 namespace {
-
-// The fixed-length fields of the read, blank-padded, not terminated.
-struct TableRequest {
-  char bypass_buffer[1];
-  char from_key[kTableKeyLength];
-  char generic_key[kTableKeyLength];
-  int32_t max_entries;
-  char table_name[kTableNameLength];
-  char to_key[kTableKeyLength];
-  int32_t number_of_entries;
-};
-
-template <size_t N>
-void FillField(char (&field)[N], const char* text) {
-  std::memset(field, ' ', N);
-  size_t length = std::strlen(text);
-  std::memcpy(field, text, length < N ? length : N);
-}
-
-// The whole table: no key narrows the read, and no limit (0) cuts it.
-TableRequest WholeTableRequest(const char* table_name) {
-  TableRequest request;
-  FillField(request.bypass_buffer, "");
-  FillField(request.from_key, "");
-  FillField(request.generic_key, "");
-  request.max_entries = 0;
-  FillField(request.table_name, table_name);
-  FillField(request.to_key, "");
-  request.number_of_entries = 0;
-  return request;
-}
 
 // False when the library refuses a row; what was printed stays so.
 bool EvaluateRows(ITAB_H entries, SensorSelection* selection, ResultWriter& writer) {

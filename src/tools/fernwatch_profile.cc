@@ -1,5 +1,6 @@
 // fernwatch-profile encode       password from standard input -> encoded value
 // fernwatch-profile check FILE   OK, or the run's own message for the profile
+// fernwatch-profile doctor [PROFILE]   the install, and a poll's logon, checked
 #include <cstring>
 
 #include "fixed_text.h"
@@ -30,5 +31,10 @@ int main(int argc, char** argv) {
     if (argc != 3) return Refuse("usage: fernwatch-profile check FILE");
     return CheckCommand(argv[2]);
   }
-  return Refuse("usage: fernwatch-profile encode | fernwatch-profile check FILE");
+  if (std::strcmp(command, "doctor") == 0) {
+    if (argc > 3) return Refuse("usage: fernwatch-profile doctor [PROFILE]");
+    return DoctorCommand(argc == 3 ? argv[2] : nullptr);
+  }
+  return Refuse("usage: fernwatch-profile encode | fernwatch-profile check FILE | "
+                "fernwatch-profile doctor [PROFILE]");
 }

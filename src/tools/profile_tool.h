@@ -14,6 +14,11 @@ int EncodeCommand();
 // run's message for it.
 int CheckCommand(const char* path);
 
+// Checks the install from the working directory, and with `profile` (a
+// poll's first argument, or null) the logon and the system: one line per
+// check. Returns kToolSuccess when every check passed (doctor.h).
+int DoctorCommand(const char* profile);
+
 // One line on standard error; the tool's status for bad input.
 int Refuse(const char* reason);
 

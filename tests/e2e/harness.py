@@ -326,8 +326,8 @@ class FernwatchCase(unittest.TestCase):
         return subprocess.Popen(argv, cwd=self.work_dir, env=env, stdin=subprocess.DEVNULL,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
-    def run_profile_tool(self, *args, cwd=None, stdin=b""):
-        return self._run(PROFILE_TOOL, args, cwd, None, stdin)
+    def run_profile_tool(self, *args, cwd=None, program_dir=None, stdin=b""):
+        return self._run(PROFILE_TOOL, args, cwd, program_dir, stdin)
 
     def encode_password(self, password):
         """The encoded value that `fernwatch-profile encode` prints."""

@@ -27,8 +27,8 @@ from wine import WinePrefix  # noqa: E402
 
 SOURCE = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 SENSORS = r"C:\Program Files (x86)\PRTG Network Monitor\Custom Sensors\EXEXML"
-# What demo\README.txt says to write into C:\PRTG_Path.Txt.
-PRTG_PATH_LINE = r"C:\Program Files (x86)"
+# What demo\README.txt and install.md, 4.3, say to write into C:\PRTG_Path.Txt.
+PRTG_PATH_LINE = r"C:\Program Files (x86)\PRTG Network Monitor"
 DEMO_FILES = ("librfc32.dll", "RfcSim.ini", "PRD.P00", "QAS.P00", "DEV.P00", "TST.P00",
               "SAP Lodestar.Gbl", "Lodestar.Prf")
 EXAMPLES = ("SID.P00.example", "SAP Lodestar.Gbl.example", "Lodestar.Prf.example")
@@ -85,13 +85,32 @@ class PackageTest(unittest.TestCase):
                 text = self.files[self.folder + name]
                 self.assertEqual(text.count(b"\n"), text.count(b"\r\n"), name)
 
+    def test_readme_is_the_operators(self):
+        # It names each page as the zip holds it, and nothing of the
+        # developer's README (links to .md files, build presets).
+        readme = self.files[self.folder + "README.txt"].decode("ascii")
+        named = set(re.findall(r"docs\\([\w-]+\.txt)", readme))
+        held = {name[len(self.folder + "docs/"):] for name in self.files
+                if name.startswith(self.folder + "docs/")}
+        self.assertEqual(named, held)
+        self.assertNotRegex(readme, r"(?i)\]\(|cmake|preset")
+        self.assertIn("fernwatch-profile.exe doctor", readme)
+
     def test_demo_polls_as_prtg_would(self):
+        # The demo's readme and the install guide give C:\PRTG_Path.Txt one value.
+        for page in ("demo/README.txt", "docs/install.txt"):
+            self.assertIn(PRTG_PATH_LINE.encode("ascii") + b"\r\n", self.files[self.folder + page])
         prefix = self.prefix_with_the_package()
         sensors = prefix.host_path(SENSORS)
         for name in DEMO_FILES:
             shutil.copy2(os.path.join(sensors, "demo", name), sensors)
         with open(prefix.host_path(r"C:\PRTG_Path.Txt"), "wb") as f:
             f.write(PRTG_PATH_LINE.encode("ascii") + b"\r\n")
+        # The doctor of step 3 finds every check passed.
+        status, out, err = prefix.run([SENSORS + r"\fernwatch-profile.exe", "doctor", "PRD"],
+                                      sensors)
+        self.assertEqual((status, err), (0, b""), out)
+        self.assertNotIn(b"FAULT", out)
         program = SENSORS + r"\fernwatch.exe"
         self.assertEqual(prefix.run([program, "PRD", "USERS"], sensors),
                          (0, PRD_USERS, b""))
