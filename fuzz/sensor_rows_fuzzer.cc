@@ -1,7 +1,8 @@
 // The rows of a customer table of user sensors, 540 bytes each as the
 // library hands them over, evaluated into channels and the status text as
 // the evaluation does after a successful read. The first byte chooses the
-// output mode (bits 0 to 2, counted round the five) and a listing run (bit 3); then come the
+// output mode (bits 0 to 2, counted round the five), a listing run (bit 3)
+// and the PRTG-native form (bit 4); then come the
 // argument text and the item, each ended by a zero byte; the rest is the
 // rows, the last one filled up with blanks. Whatever bytes the rows hold, a
 // single-system document in PRTG XML keeps its opening and its closing, and
@@ -23,6 +24,7 @@ const char* const kModes[] = {"EXEXML", "Tessiva", "Brixtel", "Quorvane", "Maltr
 void SetUpRun(unsigned char choice, const std::string& arguments, const std::string& item) {
   g_run.OutputMode = &FrontEndNamed(kModes[(choice & 7) % 5]);
   g_run.ListingRun = (choice & 8) != 0;
+  g_run.NativeForm = (choice & 16) != 0 && g_run.OutputMode->Form == DocumentForm::kPrtgXml;
   g_run.TypedArgumentText.assign(arguments.c_str());
   g_run.ArgumentText.assign(arguments.c_str());
   g_run.ArgumentText.to_upper();
@@ -31,7 +33,7 @@ void SetUpRun(unsigned char choice, const std::string& arguments, const std::str
 }
 
 void EvaluateRows(const std::string& rows) {
-  std::unique_ptr<ResultWriter> writer = WriterFor(*g_run.OutputMode);
+  std::unique_ptr<ResultWriter> writer = WriterFor(*g_run.OutputMode, g_run.NativeForm);
   SensorSelection selection = CurrentSelection("PRD");
   if (!selection.Listing) {
     writer->BeginDocument();
@@ -44,6 +46,18 @@ void EvaluateRows(const std::string& rows) {
   }
   WriteSensorStatusText(selection, *writer);
   writer->Print();
+}
+
+// What PRTG asks of a document of the native form.
+void ExpectNativeDocument(const std::string& output) {
+  FuzzExpect(StartsWith(output, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<prtg>\n"),
+             "the native form begins with the declaration");
+  FuzzExpect(IsWellFormedXml(output), "the native form is well-formed pure ASCII");
+  size_t results = 0;
+  for (size_t at = output.find("<result>"); at != std::string::npos;
+       at = output.find("<result>", at + 1))
+    ++results;
+  FuzzExpect(results >= 1 && results <= 50, "the native form holds 1 to 50 channels");
 }
 
 }  // namespace
@@ -60,6 +74,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   EvaluateRows(input.Rest());
   if (g_run.OutputMode->Form != DocumentForm::kPrtgXml) return 0;
+  if (g_run.NativeForm) {
+    if (!g_run.ListingRun) ExpectNativeDocument(run.env.output);
+    return 0;
+  }
   if (!g_run.ListingRun) {
     FuzzExpect(StartsWith(run.env.output, "\n<Prtg>\n"), "the document keeps its opening");
     FuzzExpect(EndsWith(run.env.output, "</Text>\n\n</Prtg>\n"), "the document keeps its closing");

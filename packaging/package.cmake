@@ -13,6 +13,9 @@
 #                                          docs; written for the operator
 #   docs\*.txt                             docs/*.md as CR LF text, readable
 #                                          on the probe
+#   lookups\fernwatch.state.ovl            the value lookup of the native
+#                                          form's states, for PRTG's
+#                                          lookups\custom folder
 #   examples\*.example                     profile and listing files to
 #                                          start from; named so that copying
 #                                          the folder never replaces or adds
@@ -69,7 +72,7 @@ set(name "fernwatch-${VERSION}-${bitness}")
 set(folder "${output_dir}/${name}")
 file(REMOVE_RECURSE "${folder}")
 file(REMOVE "${output_dir}/${name}.zip")
-file(MAKE_DIRECTORY "${folder}/docs" "${folder}/examples" "${folder}/demo")
+file(MAKE_DIRECTORY "${folder}/docs" "${folder}/examples" "${folder}/lookups" "${folder}/demo")
 
 file(COPY "${bin_dir}/fernwatch.exe" "${bin_dir}/fernwatch-profile.exe" DESTINATION "${folder}")
 copy_as_crlf("${source_dir}/packaging/README.txt" "${folder}/README.txt")
@@ -85,6 +88,9 @@ foreach(example ${examples})
   get_filename_component(example_name "${example}" NAME)
   copy_as_crlf("${example}" "${folder}/examples/${example_name}")
 endforeach()
+
+copy_as_crlf("${source_dir}/packaging/lookups/fernwatch.state.ovl"
+             "${folder}/lookups/fernwatch.state.ovl")
 
 # The demo's files as the program and the stand-in read them, byte for byte.
 file(GLOB demo_files "${source_dir}/demo/*")

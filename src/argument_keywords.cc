@@ -14,6 +14,7 @@ const char kChannel[] = "CH=";
 const char kHost[] = ",HOST=";
 const char kSysnr[] = ",NO=";
 const char kTimeout[] = ",TIMEOUT=";
+const char kNative[] = ",NATIVE";
 
 // Where the value after `keyword` starts in the argument text, or npos.
 size_t ValueStart(const char* keyword) {
@@ -67,6 +68,12 @@ long SelectedChannel() {
 bool HostOverride(ArgumentLine* value) { return TypedValue(kHost, value); }
 
 bool SysnrOverride(ArgumentLine* value) { return TypedValue(kSysnr, value); }
+
+bool AsksForNativeForm(const ArgumentLine& text) {
+  ArgumentLine upper = text;
+  upper.to_upper();
+  return upper.contains(kNative);
+}
 
 bool TimeoutValue(const ArgumentLine& text, ArgumentLine* value) {
   value->clear();

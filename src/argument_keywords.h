@@ -37,6 +37,9 @@ long SelectedChannel();
 bool HostOverride(ArgumentLine* value);
 bool SysnrOverride(ArgumentLine* value);
 
+// ",NATIVE" in `text` (in any case): the PRTG-native form of the result.
+bool AsksForNativeForm(const ArgumentLine& text);
+
 // ",TIMEOUT=" in `text` (in any case): the text after the keyword, up to
 // the next comma or blank or the end. False, with `value` empty, when
 // `text` does not hold the keyword.

@@ -64,6 +64,8 @@ struct RunState {
   // The time budget of ",TIMEOUT=", counted from the process's start; 0
   // for none.
   int TimeoutSeconds = 0;
+  // The PRTG-native form (",NATIVE" with a front-end that reads XML).
+  bool NativeForm = false;
   const char* SecondArgument = "";  // as typed, whole; for Error 1030
   const char* ProgramPath = "";     // as started; for the trace
 

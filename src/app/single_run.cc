@@ -6,7 +6,9 @@
 #include "app/time_budget.h"
 #include "config/locate.h"
 #include "config/profile_reader.h"
+#include "argument_keywords.h"
 #include "probes/probes.h"
+#include "probes/sensor_row.h"
 #include "rfc/connection.h"
 #include "rfc/rfc_functions.h"
 #include "run_state.h"
@@ -73,6 +75,25 @@ int EndAfterFailedOpen(ResultWriter& writer) {
   return EndWithErrorDocument(writer, message.c_str());
 }
 
+// In the PRTG-native form a table without entries, and a sensor that has
+// no row in the table, are errors: a sensor that reports nothing must not
+// stay green. Empty when the evaluation stands.
+FaultMessage NativeEvaluationFault(const ProbeOutcome& evaluation) {
+  FaultMessage message;
+  if (!g_run.NativeForm) return message;
+  const char* table = g_run.OutputMode->SensorTable;
+  const char* system = g_run.Profile.Destination.c_str();
+  if (evaluation.ReturnCode != RFC_OK) {
+    message.format("%s%s%s%s%s", "Error 1062: Table ", table, " of ", system,
+                   " has no entries...");
+  } else if (!AsksForSensorOverview() && !evaluation.SensorMet) {
+    message.format("%s%s%s%s%s%s%s", "Error 1061: User-Sensor ",
+                   SensorWordOf(g_run.ArgumentText.c_str()).Word.c_str(), " is not in table ",
+                   table, " of ", system, "...");
+  }
+  return message;
+}
+
 // The profile located at start, read and checked; its fault's message,
 // empty when it serves.
 FaultMessage ReadProfile() {
@@ -103,6 +124,8 @@ int PollSystem(ResultWriter& writer, DeadlineEnd* end) {
   CloseConnection();
 
   if (!evaluation.Succeeded) return EndAfterFailedCall(writer, evaluation, end);
+  FaultMessage native_fault = NativeEvaluationFault(evaluation);
+  if (!native_fault.empty()) return EndWithErrorDocument(writer, native_fault.c_str());
   writer.Print();
   CurrentEnv().RemoveFile(kLibraryTraceFile);
   // An empty sensor table ends with its return code, 2, without the

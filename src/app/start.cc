@@ -98,33 +98,44 @@ FaultMessage Start(int argc, char** argv) {
   return LocateFaultMessage(LocateProfile());
 }
 
-// The located run in the flow it asks for. The time budget is the command
-// line's or else, in a listing run, that of the listing's parameters.
-int RunFlow(const FaultMessage& start_fault, ResultWriter& writer) {
-  if (!start_fault.empty()) return EndWithErrorDocument(writer, start_fault.c_str());
+// Whether `text` asks for the PRTG-native form that the front-end can
+// read: the text forms have none.
+bool ChoosesNativeForm(const ArgumentLine& text) {
+  return AsksForNativeForm(text) && g_run.OutputMode->Form == DocumentForm::kPrtgXml;
+}
+
+// The located run in the flow it asks for. The time budget and the form
+// are the command line's or else, in a listing run, those of the listing's
+// parameters; nothing is printed before the writer of that form is chosen.
+int RunFlow(const FaultMessage& start_fault, std::unique_ptr<ResultWriter>* writer) {
+  if (!start_fault.empty()) return EndWithErrorDocument(**writer, start_fault.c_str());
   FaultMessage fault = ReadTimeout(g_run.TypedArgumentText, &g_run.TimeoutSeconds);
-  if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
-  if (!g_run.ListingRun) return RunSingleSystem(writer);
+  if (!fault.empty()) return EndWithErrorDocument(**writer, fault.c_str());
+  if (!g_run.ListingRun) return RunSingleSystem(**writer);
   g_run.ProfileFile.reset();
   fault = ListingFaultMessage(ReadSystemListing());
+  if (fault.empty() && !g_run.NativeForm && ChoosesNativeForm(g_run.ParameterText)) {
+    g_run.NativeForm = true;
+    *writer = WriterFor(*g_run.OutputMode, true);
+  }
   if (fault.empty() && g_run.TimeoutSeconds == 0)
     fault = ReadTimeout(g_run.ParameterText, &g_run.TimeoutSeconds);
-  if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
+  if (!fault.empty()) return EndWithErrorDocument(**writer, fault.c_str());
   // Loaded before the document opens, a library that fails ends the run
   // with an error document of its own rather than inside an open one.
   fault = RfcLibraryFaultMessage(LoadRfcLibrary());
-  if (!fault.empty()) return EndWithErrorDocument(writer, fault.c_str());
-  return RunListing(writer);
+  if (!fault.empty()) return EndWithErrorDocument(**writer, fault.c_str());
+  return RunListing(**writer);
 }
 
 }  // namespace
 
 int RunProbe(int argc, char** argv) {
   FaultMessage fault = Start(argc, argv);
-  // The error document is the same in every form; the writer is that of
-  // the front-end located, or PRTG's before one is.
-  std::unique_ptr<ResultWriter> writer = WriterFor(*g_run.OutputMode);
-  int status = RunFlow(fault, *writer);
+  // The writer is that of the front-end located, or PRTG's before one is.
+  g_run.NativeForm = ChoosesNativeForm(g_run.ArgumentText);
+  std::unique_ptr<ResultWriter> writer = WriterFor(*g_run.OutputMode, g_run.NativeForm);
+  int status = RunFlow(fault, &writer);
   // A document the caller did not get is no success.
   if (!writer->Flush() && status == 0) return kErrorDocumentStatus;
   return status;

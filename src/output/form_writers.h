@@ -11,6 +11,7 @@ namespace fernwatch {
 std::unique_ptr<ResultWriter> NewPrtgXmlWriter();
 std::unique_ptr<ResultWriter> NewQuorvaneWriter();
 std::unique_ptr<ResultWriter> NewMaltrexWriter();
+std::unique_ptr<ResultWriter> NewNativeWriter();
 
 }  // namespace fernwatch
 

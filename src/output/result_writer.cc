@@ -41,8 +41,19 @@ void ResultWriter::AddChannel(const Channel& channel) {
   AppendChannel(channel, channel_count_);
 }
 
+void ResultWriter::NoteSensorRows(const SensorRows& rows) {
+  Hold hold(*this);
+  TakeSensorRows(rows);
+}
+
 void ResultWriter::SetErrorDocument(const char* message) {
   Hold hold(*this);
+  ComposeErrorDocument(message);
+  begun_ = true;
+  ended_ = true;
+}
+
+void ResultWriter::ComposeErrorDocument(const char* message) {
   static const char kOpening[] = "<Prtg>\n<Error>1</Error>\n<Text>";
   static const char kClosing[] = "</Text>\n</Prtg>\n";
   // The message may be the document's own text, and however long it is the
@@ -53,8 +64,6 @@ void ResultWriter::SetErrorDocument(const char* message) {
   AppendXmlContent(&document, message, DocumentText::npos, room);
   document.append(kClosing);
   content_ = document;
-  begun_ = true;
-  ended_ = true;
 }
 
 void ResultWriter::Append(const char* text) {
@@ -64,10 +73,15 @@ void ResultWriter::Append(const char* text) {
 
 void ResultWriter::Print() {
   Hold hold(*this);
-  WriteOut(content_.c_str(), content_.size());
+  if (!PrintPending()) return;
   if (begun_) printed_part_ = true;
   if (begun_ && ended_) printed_whole_ = true;
+}
+
+bool ResultWriter::PrintPending() {
+  WriteOut(content_.c_str(), content_.size());
   content_.clear();
+  return true;
 }
 
 void ResultWriter::PrintLine() {

@@ -27,6 +27,18 @@ struct Channel {
   // The system's label in a listing run, null otherwise: the Quorvane
   // front-end keys a listing's channels by their system.
   const char* System = nullptr;
+  // The row the channel comes from, for a form that names and judges its
+  // channels itself: the row's text (in the overview "<sensor>, <text>"),
+  // its state character (empty when blank) and its marker.
+  const char* Text = "";
+  const char* State = "";
+  const char* Marker = "";
+};
+
+// What the rows of the requested sensor came to, after the last row.
+struct SensorRows {
+  bool HeaderMet;  // its title row
+  int DataRows;    // its rows of values
 };
 
 // What the library knows of its last error, for the RFC error report.
@@ -61,6 +73,9 @@ class ResultWriter {
   void EndText();
   // Writes one channel in the form, and counts it whatever the form.
   void AddChannel(const Channel& channel);
+  // Notes what the requested sensor's rows came to, before its status
+  // text; a form that judges the sensor as a whole takes it into account.
+  void NoteSensorRows(const SensorRows& rows);
   // Replaces the content by the XML error document carrying `message` as
   // XML content, in every form; the message is cut, never inside an
   // entity, so that the document keeps its closing.
@@ -136,12 +151,18 @@ class ResultWriter {
   virtual void PrintNote(const char* line);
   // Writes `text` to standard error.
   void PrintToStandardError(const char* text);
+  // Hands what the form holds to the caller and empties it: by default the
+  // content as it stands. True when the document's bytes went out; a form
+  // that holds its document to the end prints nothing before.
+  virtual bool PrintPending();
+  // Replaces the content by the error document carrying `message`.
+  virtual void ComposeErrorDocument(const char* message);
+  virtual void TakeSensorRows(const SensorRows& rows) {}
 
   DocumentText& content() { return content_; }
-
- private:
   void WriteOut(const char* text, size_t length);
 
+ private:
   RunLock lock_;
   DocumentText content_;
   int32_t channel_count_ = 0;
@@ -151,8 +172,9 @@ class ResultWriter {
   bool printed_whole_ = false;
 };
 
-// The writer of the form that `front_end` reads.
-std::unique_ptr<ResultWriter> WriterFor(const FrontEnd& front_end);
+// The writer of the form that `front_end` reads; with `native`, the
+// PRTG-native form where that is XML (the text forms have none).
+std::unique_ptr<ResultWriter> WriterFor(const FrontEnd& front_end, bool native = false);
 
 }  // namespace fernwatch
 

@@ -3,10 +3,10 @@
 
 namespace fernwatch {
 
-std::unique_ptr<ResultWriter> WriterFor(const FrontEnd& front_end) {
+std::unique_ptr<ResultWriter> WriterFor(const FrontEnd& front_end, bool native) {
   switch (front_end.Form) {
     case DocumentForm::kPrtgXml:
-      return NewPrtgXmlWriter();
+      return native ? NewNativeWriter() : NewPrtgXmlWriter();
     case DocumentForm::kQuorvane:
       return NewQuorvaneWriter();
     case DocumentForm::kMaltrex:

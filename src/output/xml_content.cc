@@ -24,7 +24,7 @@ bool IsXmlCharacter(uint32_t code_point) {
 
 }  // namespace
 
-XmlCharacter XmlCharacterAt(const char* text, size_t length) {
+XmlCharacter XmlCharacterAt(const char* text, size_t length, XmlControls controls) {
   uint32_t code_point = 0;
   const size_t taken = DecodeCharacter(text, length, &code_point);
   switch (code_point) {
@@ -36,7 +36,8 @@ XmlCharacter XmlCharacterAt(const char* text, size_t length) {
       return Written("&gt;", taken);
   }
   if (code_point == kUnconvertible) return Written("?", taken);
-  if (code_point < 0x20 && !IsXmlCharacter(code_point)) return Written(" ", taken);
+  if (code_point < 0x20 && (controls == XmlControls::kBlankAll || !IsXmlCharacter(code_point)))
+    return Written(" ", taken);
   if (!IsXmlCharacter(code_point)) return Written("?", taken);
   if (code_point <= 0x7E) {
     const char plain[2] = {static_cast<char>(code_point), '\0'};

@@ -15,6 +15,11 @@
 
 namespace fernwatch {
 
+// Which control characters stand for themselves: TAB, LF and CR in the
+// described PRTG XML; none in the PRTG-native form, where every one is a
+// blank.
+enum class XmlControls { kKeepLineEnds, kBlankAll };
+
 // How one character of a text is written.
 struct XmlCharacter {
   char written[12];  // zero-terminated: the character, an entity or a reference
@@ -23,7 +28,8 @@ struct XmlCharacter {
 };
 
 // The first character of `text`, of `length` bytes (at least one).
-XmlCharacter XmlCharacterAt(const char* text, size_t length);
+XmlCharacter XmlCharacterAt(const char* text, size_t length,
+                            XmlControls controls = XmlControls::kKeepLineEnds);
 
 // Appends at most `count` bytes of `text` (fewer at its zero byte) to
 // `target` as XML content: the text is cut first, then converted. Stops

@@ -24,8 +24,10 @@ struct ProbeOutcome {
   // ("ItCreate ENTRIES"), after which no further library call was made;
   // null when there was none. The run ends with the RFC error report.
   const char* RefusedOperation = nullptr;
-  // The evaluation met the requested sensor in the table.
+  // The evaluation met a data row of the requested sensor (listing runs),
+  // or any row of it, its title row too.
   bool SensorFound = false;
+  bool SensorMet = false;
 
   static ProbeOutcome Refused(const char* operation) {
     ProbeOutcome outcome;

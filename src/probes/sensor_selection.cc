@@ -23,8 +23,11 @@ void AddOverviewChannel(const UserSensorRow& row, const SensorSelection& selecti
   ChannelName name(row.Sensor.c_str());
   name.append(", ");
   name.append(row.Text);
-  writer.AddChannel(Channel{name.c_str(), row.Value.c_str(), row.Unit.c_str(),
-                            selection.SystemLabel});
+  Channel channel{name.c_str(), row.Value.c_str(), row.Unit.c_str(), selection.SystemLabel};
+  channel.Text = name.c_str();
+  channel.State = row.State.c_str();
+  channel.Marker = row.Marker.c_str();
+  writer.AddChannel(channel);
   writer.Print();
 }
 
@@ -43,12 +46,14 @@ void AddDataChannel(const UserSensorRow& row, SensorSelection* selection, Result
   } else {
     name.append(row.Text);
   }
-  if (selection->StateMode) {
-    writer.AddChannel(Channel{name.c_str(), row.State.c_str(), "State", selection->SystemLabel});
-  } else {
-    writer.AddChannel(
-        Channel{name.c_str(), row.Value.c_str(), row.Unit.c_str(), selection->SystemLabel});
-  }
+  Channel channel = selection->StateMode
+                        ? Channel{name.c_str(), row.State.c_str(), "State", selection->SystemLabel}
+                        : Channel{name.c_str(), row.Value.c_str(), row.Unit.c_str(),
+                                  selection->SystemLabel};
+  channel.Text = row.Text.c_str();
+  channel.State = row.State.c_str();
+  channel.Marker = row.Marker.c_str();
+  writer.AddChannel(channel);
   writer.Print();
 }
 
@@ -63,6 +68,8 @@ SensorSelection CurrentSelection(const char* system_label) {
   selection.Listing = g_run.ListingRun;
   selection.SystemLabel = selection.Listing ? system_label : nullptr;
   selection.SensorFound = false;
+  selection.HeaderMet = false;
+  selection.DataRows = 0;
   return selection;
 }
 
@@ -72,6 +79,8 @@ void EvaluateSensorRow(const UserSensorRow& row, SensorSelection* selection,
   if (selection->Overview && row.IsHeader()) AddOverviewChannel(row, *selection, writer);
   // A later header row of the same sensor overrides an earlier one.
   if (requested && row.IsHeader()) selection->Title = row.Text;
+  if (requested && row.IsHeader()) selection->HeaderMet = true;
+  if (requested && !row.IsHeader()) ++selection->DataRows;
   if (!selection->Overview && !row.IsHeader() && requested) AddDataChannel(row, selection, writer);
 }
 

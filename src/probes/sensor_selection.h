@@ -19,6 +19,8 @@ struct SensorSelection {
   bool Listing;
   const char* SystemLabel;
   bool SensorFound;  // a data row of the requested sensor was met
+  bool HeaderMet;    // its title row was met
+  int DataRows;      // its data rows met
 };
 
 // The selection the run's argument text and flags ask for; `system_label`

@@ -26,6 +26,7 @@ bool EvaluateRows(ITAB_H entries, SensorSelection* selection, ResultWriter& writ
     if (line == nullptr) return false;
     EvaluateSensorRow(CutSensorRow(static_cast<const char*>(line)), selection, writer);
   }
+  writer.NoteSensorRows(SensorRows{selection->HeaderMet, selection->DataRows});
   WriteSensorStatusText(*selection, writer);
   return true;
 }
@@ -66,6 +67,7 @@ ProbeOutcome EvaluateUserSensors(RFC_HANDLE handle, const char* system_label,
     SensorSelection selection = CurrentSelection(system_label);
     if (!EvaluateRows(entries, &selection, writer)) return ProbeOutcome::Refused("ItGetLine ENTRIES");
     outcome.SensorFound = selection.SensorFound;
+    outcome.SensorMet = selection.HeaderMet || selection.DataRows > 0;
   } else if (no_entries) {
     ReportNoEntries(writer);
   } else {

@@ -17,6 +17,7 @@ each test unless FERNWATCH_E2E_KEEP is set in the environment.
 
 import functools
 import os
+import re
 import shutil
 import subprocess
 import tempfile
@@ -103,6 +104,51 @@ def check_xml_document(output):
         parser.Parse(output, True)
     except xml.parsers.expat.ExpatError as error:
         raise AssertionError("not well-formed XML (%s): %r" % (error, output[:300]))
+
+
+NATIVE_DECLARATION = b'<?xml version="1.0" encoding="UTF-8"?>'
+NATIVE_ELEMENTS = {"prtg", "result", "channel", "value", "unit", "customunit", "float",
+                   "decimalmode", "limitmaxwarning", "limitmaxerror", "limitmode", "text",
+                   "error"}
+NATIVE_VALUE = re.compile(r"-?[0-9]+(\.[0-9]+)?\Z")
+
+
+def check_native_document(output):
+    """Raises AssertionError unless `output` holds to PRTG's rules for the
+    PRTG-native form: the declaration first, a document that parses, only
+    PRTG's elements, every value a number with a dot, channel names unique
+    ignoring case, at most 50 results, a text of at most 2,000 characters."""
+    if not output.startswith(NATIVE_DECLARATION):
+        raise AssertionError("no XML declaration first: %r" % output[:100])
+    check_xml_document(output)
+    elements, texts, current = [], {}, []
+    parser = xml.parsers.expat.ParserCreate()
+
+    def start(name, attributes):
+        elements.append(name)
+        current.append(name)
+        texts.setdefault(name, []).append("")
+
+    def end(name):
+        current.pop()
+
+    def data(text):
+        if current:
+            texts[current[-1]][-1] += text
+    parser.StartElementHandler, parser.EndElementHandler = start, end
+    parser.CharacterDataHandler = data
+    parser.Parse(output, True)
+    problems = sorted(set(elements) - NATIVE_ELEMENTS)
+    problems += ["value %r" % v for v in texts.get("value", []) if not NATIVE_VALUE.match(v)]
+    names = [n.lower() for n in texts.get("channel", [])]
+    if len(names) != len(set(names)):
+        problems.append("channel names repeat: %r" % texts["channel"])
+    if elements.count("result") > 50:
+        problems.append("%d results" % elements.count("result"))
+    if any(len(t) > 2000 for t in texts.get("text", [])):
+        problems.append("a text of more than 2,000 characters")
+    if problems:
+        raise AssertionError("not as PRTG reads it: %s in %r" % (problems, output[:300]))
 
 
 # Front-ends that read a text report; their error documents are XML all
@@ -250,7 +296,9 @@ class FernwatchCase(unittest.TestCase):
         directory unless `cwd` names another. Every document in an XML form
         is held to XML's rules (check_xml_document)."""
         result = self._run(PROGRAM, args, cwd, program_dir, stdin)
-        if self._reads_xml(args, program_dir or self.bin_dir, result):
+        if result.stdout.startswith(NATIVE_DECLARATION):
+            check_native_document(result.stdout)
+        elif self._reads_xml(args, program_dir or self.bin_dir, result):
             check_xml_document(result.stdout)
         return result
 

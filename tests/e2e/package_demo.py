@@ -74,7 +74,8 @@ class PackageTest(unittest.TestCase):
         self.assertEqual(len(names), len(self.files), "everything lies in " + self.folder)
         docs = {"docs/%s.txt" % name[:-3]
                 for name in os.listdir(os.path.join(SOURCE, "docs")) if name.endswith(".md")}
-        expected = ({"fernwatch.exe", "fernwatch-profile.exe", "README.txt", "demo/README.txt"}
+        expected = ({"fernwatch.exe", "fernwatch-profile.exe", "README.txt", "demo/README.txt",
+                     "lookups/fernwatch.state.ovl"}
                     | docs | {"examples/" + name for name in EXAMPLES}
                     | {"demo/" + name for name in DEMO_FILES})
         self.assertEqual(names, expected)
