@@ -1,8 +1,9 @@
 // The listing files of a listing run, "Lodestar.Prf" and the global sensor
 // listing "SAP Lodestar.Gbl", and the listing run over what they list.
 // The first byte chooses the file (bit 0: the global listing), a directory
-// for it (bit 1), the progress lines (bit 2) and a front-end's form (bits 3
-// and 4); then comes the argument text as typed, ended by a zero byte, and
+// for it (bit 1), the progress lines (bit 2), a front-end's form (bits 3
+// and 4) and the PRTG-native form (bit 5); then comes the argument text as
+// typed, ended by a zero byte, and
 // the rest is the file. The listed profiles are never there, so the run
 // counts every system and contacts none. Lines of any length name all their
 // systems: for a file of plain lines the list read is compared with the
@@ -16,6 +17,7 @@
 #include "config/item_value.h"
 #include "config/listing_file.h"
 #include "fuzz/fuzz_support.h"
+#include "fuzz/xml_check.h"
 #include "support/front_end_named.h"
 
 namespace fernwatch {
@@ -32,6 +34,7 @@ void LocateListing(unsigned char choice, const std::string& arguments) {
   g_run.ProfilePath.append(g_run.ProfileName);
   g_run.ConsoleEcho = (choice & 4) != 0;
   g_run.OutputMode = &FrontEndNamed(kModes[(choice >> 3) & 3]);
+  g_run.NativeForm = (choice & 32) != 0 && g_run.OutputMode->Form == DocumentForm::kPrtgXml;
   g_run.ParameterText.assign(arguments.c_str());
   g_run.TypedArgumentText.assign(arguments.c_str());
   g_run.ArgumentText.assign(arguments.c_str());
@@ -84,8 +87,18 @@ void RunOverMissingProfiles(MemoryEnv& env) {
       "NoSystems=" + std::to_string(EntriesOf(g_run.SystemList)) + ", Processed=0, Failed=0";
   env.files.clear();
   env.output.clear();
-  std::unique_ptr<ResultWriter> writer = WriterFor(*g_run.OutputMode);
+  std::unique_ptr<ResultWriter> writer = WriterFor(*g_run.OutputMode, g_run.NativeForm);
   FuzzExpect(RunListing(*writer) == 0, "a listing run ends with exit status 0");
+  if (g_run.NativeForm && !g_run.ConsoleEcho) {
+    // Every listed profile is missing: every system is counted as failed.
+    FuzzExpect(StartsWith(env.output, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"),
+               "the native form begins with the declaration");
+    FuzzExpect(IsWellFormedXml(env.output), "the native form is well-formed pure ASCII");
+    const std::string failed = "<channel>Failed</channel><value>" +
+                               std::to_string(EntriesOf(g_run.SystemList)) + "</value>";
+    FuzzExpect(env.output.find(failed) != std::string::npos, "every missing profile failed");
+    return;
+  }
   // The Maltrex report of one channel's bare value drops the summary.
   if (g_run.OutputMode->Form == DocumentForm::kMaltrex && SelectsChannel()) return;
   FuzzExpect(env.output.find(summary) != std::string::npos, "every listed system is counted");

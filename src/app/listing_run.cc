@@ -36,6 +36,7 @@ class ListingProgress : public DeadlineEnd {
   ListingTally Tally;
   size_t Next = 0;          // where the next entry of the SystemList begins
   bool InProgress = false;  // a system is taken and not yet counted
+  SystemLabelText Name;     // of the system in progress: its label, once known
   BannerText SystemLine;    // of the system in progress, with console echo
   FaultMessage Reason;      // why it fails when the budget is spent
 };
@@ -133,7 +134,10 @@ void CountAndReport(const SystemOutcome& system, ListingProgress* progress,
   progress->InProgress = false;
 
   const char* state = system.SensorFound ? "Processed" : "Not Found";
+  SystemResult result = system.SensorFound ? SystemResult::kProcessed : SystemResult::kNotFound;
   if (system.Failed) state = "Rfc Failure";
+  if (system.Failed) result = SystemResult::kFailed;
+  writer.NoteSystem(progress->Name.c_str(), result);
   PrintStateLine(progress->SystemLine, state, writer);
 }
 
@@ -145,11 +149,15 @@ std::unique_ptr<InputFile> TakeNextSystem(ListingProgress* progress, ResultWrite
     progress->InProgress = true;
     progress->SystemLine.clear();
     entry = TakeNextEntry(&progress->Next);
+    progress->Name.assign(entry.c_str());
   }
   std::unique_ptr<InputFile> profile = OpenListedProfile(entry);
   if (!profile) {
+    // Counted in NoSystems only; a form that counts systems itself counts
+    // it as failed, so that a deleted profile does not go unnoticed.
     ResultWriter::Hold hold(writer);
     progress->InProgress = false;
+    writer.NoteSystem(progress->Name.c_str(), SystemResult::kFailed);
   }
   return profile;
 }
@@ -167,6 +175,7 @@ const char* ProcessNextSystem(ListingProgress* progress, ResultWriter& writer) {
   {
     ResultWriter::Hold hold(writer);
     if (g_run.ConsoleEcho) progress->SystemLine = SystemLine(CurrentClockText().c_str());
+    progress->Name = label;
     progress->Reason = NoAnswerMessage(g_run.Profile.Destination.c_str(), g_run.TimeoutSeconds);
     writer.Empty();
   }
@@ -222,14 +231,12 @@ void PrintSummary(const ListingTally& tally, const uint32_t* not_reached, Result
 }
 
 // The entries of the SystemList from `next` on, taken as TakeNextEntry
-// takes them.
-uint32_t EntriesLeft(size_t next) {
-  const std::string& list = g_run.SystemList;
+// takes them, each noted as not reached.
+uint32_t NoteEntriesLeft(size_t next, ResultWriter& writer) {
   uint32_t entries = 0;
-  while (next < list.size()) {
+  while (next < g_run.SystemList.size()) {
     ++entries;
-    size_t end = list.find('#', next);
-    next = end == list.npos ? list.size() : end + 1;
+    writer.NoteSystem(TakeNextEntry(&next).c_str(), SystemResult::kNotReached);
   }
   return entries;
 }
@@ -242,8 +249,9 @@ int ListingProgress::WriteEnd(ResultWriter& writer) {
     FixedText<639> state("Rfc Failure - ");
     state.append(Reason);
     if (!SystemLine.empty()) PrintStateLine(SystemLine, state.c_str(), writer);
+    writer.NoteSystem(Name.c_str(), SystemResult::kFailed);
   }
-  const uint32_t not_reached = EntriesLeft(Next);
+  const uint32_t not_reached = NoteEntriesLeft(Next, writer);
   PrintSummary(Tally, &not_reached, writer);
   return 0;
 }

@@ -10,6 +10,7 @@
 #include "probes/probes.h"
 #include "probes/sensor_row.h"
 #include "rfc/connection.h"
+#include "rfc/library_errors.h"
 #include "rfc/rfc_functions.h"
 #include "run_state.h"
 
@@ -69,9 +70,20 @@ int EndAfterFailedCall(ResultWriter& writer, const ProbeOutcome& outcome, Deadli
 }
 
 int EndAfterFailedOpen(ResultWriter& writer) {
-  FixedText<127> message;
+  FaultMessage message;
   message.format("%s%s%s", "Error 1011: RFC-Open for ", g_run.Profile.Destination.c_str(),
                  " failed !");
+  // The PRTG-native form names the cause: what the library says of its
+  // last error, or else what it wrote to its trace since the open.
+  if (g_run.NativeForm) {
+    RfcLastErrorText last = ReadRfcLastError();
+    if (last.Message.empty()) {
+      AppendTraceMessage(&message);
+    } else {
+      message.append(" - ");
+      message.append(last.Message);
+    }
+  }
   return EndWithErrorDocument(writer, message.c_str());
 }
 

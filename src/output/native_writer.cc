@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "argument_keywords.h"
+#include "run_state.h"
 #include "output/form_writers.h"
 #include "output/native_rows.h"
 #include "output/xml_content.h"
@@ -20,6 +21,14 @@ constexpr size_t kMostTextCharacters = 2000;
 
 const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 const char kWorstState[] = "Worst state";
+// The channels of a listing run that count its systems.
+const char* const kSummaryChannels[] = {"Systems", "Processed", "Not found", "Failed",
+                                        "Not reached"};
+constexpr size_t kSummaryCount = sizeof kSummaryChannels / sizeof kSummaryChannels[0];
+const char* const kCountLimits[] = {
+    "", "", "<limitmaxwarning>0</limitmaxwarning><limitmode>1</limitmode>",
+    "<limitmaxerror>0</limitmaxerror><limitmode>1</limitmode>",
+    "<limitmaxerror>0</limitmaxerror><limitmode>1</limitmode>"};
 const char kStateLimits[] =
     "<unit>Custom</unit><limitmaxwarning>0</limitmaxwarning><limitmaxerror>1</limitmaxerror>"
     "<limitmode>1</limitmode>";
@@ -55,7 +64,9 @@ class NativeWriter : public ResultWriter {
  protected:
   void AppendOpening() override { Reset(); }
   void AppendClosing() override { Compose(); }
-  void AppendTextOpening() override {}
+  // Each status text replaces an earlier one: a listing run's systems
+  // leave texts that its summary replaces.
+  void AppendTextOpening() override { status_.clear(); }
   void AppendTextPiece(const char* text) override { status_.append(text); }
   void AppendTextClosing() override {}
   void PrintNote(const char* line) override { PrintToStandardError(line); }
@@ -76,13 +87,39 @@ class NativeWriter : public ResultWriter {
       Worsen(StateLevel::kWarning);
       return;
     }
-    if (count_ + 1 >= kMostChannels) {
+    if (count_ + FixedChannels() >= kMostChannels) {
       ++beyond_;
       Worsen(StateLevel::kWarning);
       return;
     }
     row.Name = UniqueName(channel.Text, channel.Marker);
     channels_[count_++] = row;
+  }
+
+  void TakeSystem(const char* name, SystemResult result) override {
+    ++systems_[static_cast<int>(result)];
+    FixedText<8191>* names = result == SystemResult::kNotFound   ? &not_found_
+                             : result == SystemResult::kFailed     ? &failed_
+                             : result == SystemResult::kNotReached ? &not_reached_
+                                                                   : nullptr;
+    if (names == nullptr) return;
+    if (!names->empty()) names->append(", ");
+    names->append(name);
+  }
+
+  // The report's operation and the library's message, as an error document.
+  void WriteReport(const RfcErrorReport& report) override {
+    FixedText<1023> message("RFC error in ");
+    message.append(report.Operation);
+    message.append(": ");
+    message.append(report.Message[0] != '\0' ? report.Message : report.Status);
+    if (report.Key[0] != '\0') {
+      message.append(" (");
+      message.append(report.Key);
+      message.append(")");
+    }
+    ComposeErrorDocument(message.c_str());
+    PrintPending();
   }
 
   void TakeSensorRows(const SensorRows& rows) override {
@@ -109,6 +146,10 @@ class NativeWriter : public ResultWriter {
  private:
   void Reset() {
     count_ = 0;
+    for (int& systems : systems_) systems = 0;
+    failed_.clear();
+    not_found_.clear();
+    not_reached_.clear();
     beyond_ = 0;
     worst_ = StateLevel::kOk;
     header_only_ = false;
@@ -130,8 +171,13 @@ class NativeWriter : public ResultWriter {
     list->append(")");
   }
 
+  // Worst state, and the summary of a listing run.
+  size_t FixedChannels() const { return g_run.ListingRun ? 1 + kSummaryCount : 1; }
+
   bool Taken(const ChannelName& name) const {
     if (SameChannelName(name.c_str(), kWorstState)) return true;
+    for (size_t i = 0; g_run.ListingRun && i < kSummaryCount; ++i)
+      if (SameChannelName(name.c_str(), kSummaryChannels[i])) return true;
     for (size_t i = 0; i < count_; ++i)
       if (SameChannelName(name.c_str(), channels_[i].Name.c_str())) return true;
     return false;
@@ -193,6 +239,9 @@ class NativeWriter : public ResultWriter {
   // The status text, then " - " and what this form has to say of the rows.
   NativeText Text() const {
     NativeText notes;
+    if (!failed_.empty()) AddNote(&notes, "failed: ", failed_.c_str());
+    if (!not_found_.empty()) AddNote(&notes, "not found: ", not_found_.c_str());
+    if (!not_reached_.empty()) AddNote(&notes, "not reached: ", not_reached_.c_str());
     if (!not_ok_.empty()) AddNote(&notes, "not OK: ", not_ok_.c_str());
     if (!no_number_.empty()) AddNote(&notes, "no number: ", no_number_.c_str());
     if (header_only_) AddNote(&notes, "", "no rows of values");
@@ -210,12 +259,30 @@ class NativeWriter : public ResultWriter {
     return text;
   }
 
+  // The systems of a listing run, counted; "Systems" is the sum of the
+  // other four.
+  void AppendSummary() {
+    int counts[kSummaryCount] = {0, systems_[static_cast<int>(SystemResult::kProcessed)],
+                                 systems_[static_cast<int>(SystemResult::kNotFound)],
+                                 systems_[static_cast<int>(SystemResult::kFailed)],
+                                 systems_[static_cast<int>(SystemResult::kNotReached)]};
+    for (size_t i = 1; i < kSummaryCount; ++i) counts[0] += counts[i];
+    for (size_t i = 0; i < kSummaryCount; ++i) {
+      FixedText<15> value;
+      value.format("%d", counts[i]);
+      FixedText<255> elements("<unit>Count</unit>");
+      elements.append(kCountLimits[i]);
+      AppendResult(kSummaryChannels[i], value.c_str(), elements.c_str());
+    }
+  }
+
   void Compose() {
     document_.assign(kDeclaration);
     document_.append("<prtg>\n");
     FixedText<1> worst;
     worst.format("%d", Level(worst_));
     AppendResult(kWorstState, worst.c_str(), kStateLimits);
+    if (g_run.ListingRun) AppendSummary();
     for (size_t i = 0; i < count_; ++i) AppendChannelResult(channels_[i]);
     document_.append("<text>");
     AppendNativeText(&document_, Text().c_str(), kMostTextCharacters);
@@ -231,6 +298,10 @@ class NativeWriter : public ResultWriter {
   FixedText<4095> status_;
   FixedText<4095> not_ok_;     // "<text> (<state>)" of the rows not OK
   FixedText<4095> no_number_;  // "<text> (<value>)" of the rows left out
+  int systems_[4] = {0, 0, 0, 0};  // a listing run's systems by SystemResult
+  FixedText<8191> failed_;         // their names
+  FixedText<8191> not_found_;
+  FixedText<8191> not_reached_;
   NativeDocument document_;
   bool ready_ = false;  // the document is composed and not yet printed
 };

@@ -46,6 +46,11 @@ void ResultWriter::NoteSensorRows(const SensorRows& rows) {
   TakeSensorRows(rows);
 }
 
+void ResultWriter::NoteSystem(const char* name, SystemResult result) {
+  Hold hold(*this);
+  TakeSystem(name, result);
+}
+
 void ResultWriter::SetErrorDocument(const char* message) {
   Hold hold(*this);
   ComposeErrorDocument(message);
@@ -73,9 +78,14 @@ void ResultWriter::Append(const char* text) {
 
 void ResultWriter::Print() {
   Hold hold(*this);
-  if (!PrintPending()) return;
+  PrintDocumentPart();
+}
+
+bool ResultWriter::PrintDocumentPart() {
+  if (!PrintPending()) return false;
   if (begun_) printed_part_ = true;
   if (begun_ && ended_) printed_whole_ = true;
+  return true;
 }
 
 bool ResultWriter::PrintPending() {
@@ -86,8 +96,7 @@ bool ResultWriter::PrintPending() {
 
 void ResultWriter::PrintLine() {
   Hold hold(*this);
-  Print();
-  WriteOut("\n", 1);
+  if (PrintDocumentPart()) WriteOut("\n", 1);
 }
 
 void ResultWriter::PrintConsole(const char* text) {
@@ -104,6 +113,10 @@ void ResultWriter::PrintDestinationFile(const char* destination) {
 
 void ResultWriter::PrintRfcErrorReport(const RfcErrorReport& report) {
   Hold hold(*this);
+  WriteReport(report);
+}
+
+void ResultWriter::WriteReport(const RfcErrorReport& report) {
   const int kWidth = 15;
   PrintConsole("RFC error\n");
   PrintField("operation/code", 0, kWidth, report.Operation);

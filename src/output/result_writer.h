@@ -41,6 +41,14 @@ struct SensorRows {
   int DataRows;    // its rows of values
 };
 
+// What became of one system of a listing run.
+enum class SystemResult {
+  kProcessed,   // its table holds the item's sensor
+  kNotFound,    // its table does not
+  kFailed,      // its profile, logon or a call failed, or its profile is missing
+  kNotReached,  // never taken from the list: the time budget was spent
+};
+
 // What the library knows of its last error, for the RFC error report.
 struct RfcErrorReport {
   const char* Operation;
@@ -76,6 +84,9 @@ class ResultWriter {
   // Notes what the requested sensor's rows came to, before its status
   // text; a form that judges the sensor as a whole takes it into account.
   void NoteSensorRows(const SensorRows& rows);
+  // Notes what became of the system `name` of a listing run; a form that
+  // counts the systems itself takes it into account.
+  void NoteSystem(const char* name, SystemResult result);
   // Replaces the content by the XML error document carrying `message` as
   // XML content, in every form; the message is cut, never inside an
   // entity, so that the document keeps its closing.
@@ -103,7 +114,8 @@ class ResultWriter {
   // text forms print it with their lines, the XML form on standard error,
   // where it cannot break the document.
   void PrintDestinationFile(const char* destination);
-  // The RFC error report: "RFC error", the fields, the end lines.
+  // The RFC error report: "RFC error", the fields, the end lines; in the
+  // PRTG-native form its error document.
   void PrintRfcErrorReport(const RfcErrorReport& report);
   // One aligned line: `indent` blanks, `label` left-aligned in `width`
   // columns (a longer one is not cut), " : ", `value`, a line feed.
@@ -158,11 +170,17 @@ class ResultWriter {
   // Replaces the content by the error document carrying `message`.
   virtual void ComposeErrorDocument(const char* message);
   virtual void TakeSensorRows(const SensorRows& rows) {}
+  virtual void TakeSystem(const char* name, SystemResult result) {}
+  // Prints the RFC error report: by default its lines.
+  virtual void WriteReport(const RfcErrorReport& report);
 
   DocumentText& content() { return content_; }
   void WriteOut(const char* text, size_t length);
 
  private:
+  // Print, and whether the document's bytes went out.
+  bool PrintDocumentPart();
+
   RunLock lock_;
   DocumentText content_;
   int32_t channel_count_ = 0;

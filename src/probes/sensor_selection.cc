@@ -50,7 +50,8 @@ void AddDataChannel(const UserSensorRow& row, SensorSelection* selection, Result
                         ? Channel{name.c_str(), row.State.c_str(), "State", selection->SystemLabel}
                         : Channel{name.c_str(), row.Value.c_str(), row.Unit.c_str(),
                                   selection->SystemLabel};
-  channel.Text = row.Text.c_str();
+  // The channel of an item stands for its system.
+  channel.Text = selection->Listing ? selection->SystemLabel : row.Text.c_str();
   channel.State = row.State.c_str();
   channel.Marker = row.Marker.c_str();
   writer.AddChannel(channel);

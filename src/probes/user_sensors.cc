@@ -26,7 +26,8 @@ bool EvaluateRows(ITAB_H entries, SensorSelection* selection, ResultWriter& writ
     if (line == nullptr) return false;
     EvaluateSensorRow(CutSensorRow(static_cast<const char*>(line)), selection, writer);
   }
-  writer.NoteSensorRows(SensorRows{selection->HeaderMet, selection->DataRows});
+  if (!selection->Listing)
+    writer.NoteSensorRows(SensorRows{selection->HeaderMet, selection->DataRows});
   WriteSensorStatusText(*selection, writer);
   return true;
 }
