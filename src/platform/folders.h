@@ -1,8 +1,8 @@
 // The folders an install check names: the program's own, the working
 // directory, and whether a path text names a folder, or the same folder as
-// another. The probe itself needs none of this; the profile tool's doctor
-// tells the operator where things are. The posix and the win32 source are
-// chosen by the build.
+// another. The loader of the RFC library searches the program's folder
+// first; the profile tool's doctor tells the operator where things are.
+// The posix and the win32 source are chosen by the build.
 #ifndef FERNWATCH_PLATFORM_FOLDERS_H_
 #define FERNWATCH_PLATFORM_FOLDERS_H_
 

@@ -9,20 +9,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/folders.h"
 #include "platform/library_loader.h"
 
 namespace fernwatch {
 namespace {
-
-LibraryPath ProgramFolder() {
-  char program[4096];
-  ssize_t length = readlink("/proc/self/exe", program, sizeof program - 1);
-  if (length <= 0) return LibraryPath();
-  program[length] = '\0';
-  char* slash = std::strrchr(program, '/');
-  if (slash != nullptr) *slash = '\0';
-  return LibraryPath(program);
-}
 
 // The bitness an ELF file is built for, by its class; 0 for any other file.
 int ElfFileBits(const char* path) {
@@ -80,7 +71,7 @@ LibraryHandle LoadSharedLibrary(const char* file, LibraryFault* fault) {
     fault->Places.assign(file, static_cast<size_t>(slash - file));
     return nullptr;
   }
-  LibraryPath folder = ProgramFolder();
+  LibraryPath folder(ProgramFolderPath().c_str());
   LibraryPath beside(folder);
   beside.append("/");
   beside.append(file);

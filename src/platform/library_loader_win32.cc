@@ -9,22 +9,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/folders.h"
 #include "platform/library_loader.h"
 
 namespace fernwatch {
 namespace {
 
 using FolderText = FixedText<1023>;
-
-FolderText ProgramFolder() {
-  char program[MAX_PATH + 1];
-  DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return FolderText();
-  program[length] = '\0';
-  char* separator = std::strrchr(program, '\\');
-  if (separator != nullptr) *separator = '\0';
-  return FolderText(program);
-}
 
 FolderText SystemFolder() {
   char folder[MAX_PATH + 1];
@@ -43,12 +34,6 @@ FolderText System16Folder() {
   FolderText folder = WindowsFolder();
   if (!folder.empty()) folder.append("\\system");
   return folder;
-}
-
-FolderText WorkingFolder() {
-  char folder[MAX_PATH + 1];
-  DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
-  return length > 0 && length < sizeof folder ? FolderText(folder) : FolderText();
 }
 
 // Whether anything named `name` stands in `folder`: a file or a folder,
@@ -84,8 +69,8 @@ bool FoundAlongPath(const char* name, LibraryPath* path) {
 // system folder, the Windows folder, the working directory, the folders
 // of PATH.
 bool FoundAlongSearchOrder(const char* name, LibraryPath* path) {
-  const FolderText folders[] = {ProgramFolder(), SystemFolder(), System16Folder(), WindowsFolder(),
-                                WorkingFolder()};
+  const FolderText folders[] = {ProgramFolderPath(), SystemFolder(), System16Folder(),
+                                WindowsFolder(), WorkingFolderPath()};
   for (const FolderText& folder : folders)
     if (FoundIn(folder.c_str(), folder.size(), name, path)) return true;
   return FoundAlongPath(name, path);
@@ -94,8 +79,8 @@ bool FoundAlongSearchOrder(const char* name, LibraryPath* path) {
 void DescribeSearchOrder(FixedText<1023>* places) {
   places->format("the program's folder %s, then %s, %s, %s, the working directory %s and the "
                  "folders of PATH",
-                 ProgramFolder().c_str(), SystemFolder().c_str(), System16Folder().c_str(),
-                 WindowsFolder().c_str(), WorkingFolder().c_str());
+                 ProgramFolderPath().c_str(), SystemFolder().c_str(), System16Folder().c_str(),
+                 WindowsFolder().c_str(), WorkingFolderPath().c_str());
 }
 
 uint32_t LittleEndian(const unsigned char* bytes, int count) {

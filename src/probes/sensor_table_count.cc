@@ -1,8 +1,5 @@
 #include "probes/sensor_table_count.h"
 
-#include <cstring>
-
-#include "probes/call_lists.h"
 #include "probes/sensor_row.h"
 #include "probes/table_request.h"
 #include "rfc/rfc_functions.h"
@@ -26,25 +23,12 @@ bool CountRows(ITAB_H entries, SensorTableCount* count) {
 
 ProbeOutcome CountSensorTable(RFC_HANDLE handle, const char* table_name, SensorTableCount* count) {
   *count = SensorTableCount();
-  TableRequest request = WholeTableRequest(table_name);
-  ITAB_H entries = RfcLibrary().ItCreate(LibraryName("ENTRIES"), kSensorRowLength, 0, 0);
-  if (entries == nullptr) return ProbeOutcome::Refused("ItCreate ENTRIES");
-  if (!InstallTableStructure()) return ProbeOutcome::Refused("RfcInstallStructure");
-
-  char exception[kExceptionNameSize] = "";
-  ProbeOutcome outcome;
-  outcome.ReturnCode =
-      ReadSensorTable(handle, request.bypass_buffer, request.from_key, request.generic_key,
-                      &request.max_entries, request.table_name, request.to_key,
-                      &request.number_of_entries, entries, exception);
-  const int rc = outcome.ReturnCode;
-  outcome.Succeeded =
-      rc == RFC_OK || (rc == RFC_EXCEPTION && std::strcmp(exception, "INTERNAL_ERROR") == 0);
-  if (rc == RFC_OK && !CountRows(entries, count)) return ProbeOutcome::Refused("ItGetLine ENTRIES");
-  if (!outcome.Succeeded) outcome.Error = RemoteCallError(rc, exception);
-
-  if (RfcLibrary().ItDelete(entries) != 0) return ProbeOutcome::Refused("ItDelete ENTRIES");
-  return outcome;
+  TableRead read = ReadWholeTable(handle, table_name);
+  if (read.Outcome.RefusedOperation != nullptr) return read.Outcome;
+  if (read.Outcome.ReturnCode == RFC_OK && !CountRows(read.Entries, count))
+    return ProbeOutcome::Refused("ItGetLine ENTRIES");
+  if (RfcLibrary().ItDelete(read.Entries) != 0) return ProbeOutcome::Refused("ItDelete ENTRIES");
+  return read.Outcome;
 }
 
 }  // namespace fernwatch

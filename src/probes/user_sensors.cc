@@ -1,8 +1,6 @@
 // The user sensors of one system: its sensor table read once, the selected
 // rows turned into channels, and the status text left for the run driver.
-#include <cstring>
 
-#include "probes/call_lists.h"
 #include "probes/probes.h"
 #include "probes/sensor_row.h"
 #include "probes/sensor_selection.h"
@@ -50,32 +48,19 @@ void ReportNoEntries(ResultWriter& writer) {
 
 ProbeOutcome EvaluateUserSensors(RFC_HANDLE handle, const char* system_label,
                                  ResultWriter& writer) {
-  TableRequest request = WholeTableRequest(g_run.OutputMode->SensorTable);
-  ITAB_H entries = RfcLibrary().ItCreate(LibraryName("ENTRIES"), kSensorRowLength, 0, 0);
-  if (entries == nullptr) return ProbeOutcome::Refused("ItCreate ENTRIES");
-  if (!InstallTableStructure()) return ProbeOutcome::Refused("RfcInstallStructure");
-
-  char exception[kExceptionNameSize] = "";
-  ProbeOutcome outcome;
-  outcome.ReturnCode =
-      ReadSensorTable(handle, request.bypass_buffer, request.from_key, request.generic_key,
-                      &request.max_entries, request.table_name, request.to_key,
-                      &request.number_of_entries, entries, exception);
-  const int rc = outcome.ReturnCode;
-  bool no_entries = rc == RFC_EXCEPTION && std::strcmp(exception, "INTERNAL_ERROR") == 0;
-  outcome.Succeeded = rc == RFC_OK || no_entries;
-  if (rc == RFC_OK) {
+  TableRead read = ReadWholeTable(handle, g_run.OutputMode->SensorTable);
+  if (read.Outcome.RefusedOperation != nullptr) return read.Outcome;
+  ProbeOutcome outcome = read.Outcome;
+  if (outcome.ReturnCode == RFC_OK) {
     SensorSelection selection = CurrentSelection(system_label);
-    if (!EvaluateRows(entries, &selection, writer)) return ProbeOutcome::Refused("ItGetLine ENTRIES");
+    if (!EvaluateRows(read.Entries, &selection, writer))
+      return ProbeOutcome::Refused("ItGetLine ENTRIES");
     outcome.SensorFound = selection.SensorFound;
     outcome.SensorMet = selection.HeaderMet || selection.DataRows > 0;
-  } else if (no_entries) {
+  } else if (read.NoEntries) {
     ReportNoEntries(writer);
-  } else {
-    outcome.Error = RemoteCallError(rc, exception);
   }
-
-  if (RfcLibrary().ItDelete(entries) != 0) return ProbeOutcome::Refused("ItDelete ENTRIES");
+  if (RfcLibrary().ItDelete(read.Entries) != 0) return ProbeOutcome::Refused("ItDelete ENTRIES");
   return outcome;
 }
 
