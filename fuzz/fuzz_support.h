@@ -76,9 +76,14 @@ inline bool StartsWith(const std::string& text, const std::string& start) {
 }
 
 // The error document as the caller reads it: the message between the
-// opening and the closing, and nothing else.
+// opening and the closing, and nothing else; in the described form, or in
+// the PRTG-native one (",NATIVE").
 inline bool IsErrorDocument(const std::string& text) {
-  return StartsWith(text, "<Prtg>\n<Error>1</Error>\n<Text>") && EndsWith(text, "</Text>\n</Prtg>\n");
+  return (StartsWith(text, "<Prtg>\n<Error>1</Error>\n<Text>") &&
+          EndsWith(text, "</Text>\n</Prtg>\n")) ||
+         (StartsWith(text, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<prtg>\n<error>1</error>\n"
+                           "<text>") &&
+          EndsWith(text, "</text>\n</prtg>\n"));
 }
 
 }  // namespace fernwatch

@@ -30,7 +30,9 @@ const char* const kStartFaults[] = {
 
 bool IsStartFault(const std::string& output) {
   for (const char* fault : kStartFaults)
-    if (output.find(std::string("<Text>") + fault) != std::string::npos) return true;
+    if (output.find(std::string("<Text>") + fault) != std::string::npos ||
+        output.find(std::string("<text>") + fault) != std::string::npos)
+      return true;
   return false;
 }
 
